@@ -1,0 +1,6 @@
+// The about box.
+#pragma once
+
+namespace qs {
+void ShowAboutBox();
+}
