@@ -1,3 +1,4 @@
+cmake_minimum_required(VERSION 3.25)
 # Checks the built DLL's tables: it imports only system libraries and Tidewire2.exe (no
 # runtime DLL of the toolchain), and it exports the eight functions by name and ordinal.
 execute_process(COMMAND ${OBJDUMP} -p ${LIBRARY} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
@@ -21,13 +22,15 @@ endforeach()
 if(NOT found_host)
   message(FATAL_ERROR "no import from Tidewire2.exe")
 endif()
-set(ordinal 1)
+# "[i] Name" in the name table: the export at index i of the address table, ordinal i + 1.
+set(index 0)
 foreach(export OnClicSousMenu DefinirUnSousMenu AjouterBoutonRaccourciMenu OnGereRaccourci
                ShowInformation NomPlugin ApresCreationPlugin Init)
-  if(NOT dump MATCHES "\\[ *[0-9]+\\] \\+base\\[ *${ordinal}\\] [0-9a-f]+ ${export}\n")
+  if(NOT dump MATCHES "\t\\[ *${index}\\] ${export}\n")
+    math(EXPR ordinal "${index} + 1")
     message(FATAL_ERROR "export ${export} is not listed with ordinal ${ordinal}")
   endif()
-  math(EXPR ordinal "${ordinal} + 1")
+  math(EXPR index "${index} + 1")
 endforeach()
 if(dump MATCHES "\\+base\\[ *9\\]")
   message(FATAL_ERROR "more than eight exports")

@@ -72,7 +72,9 @@ TEST_F(CallingConvention, EachExportRemovesItsArgumentsAndAnswersOneByteBooleans
         ASSERT_NE(function, nullptr) << test.name;
         const RawResult result = CallWithArguments(function, test.arguments, test.count);
         EXPECT_EQ(result.bytesLeftOnStack, 0u) << test.name;
-        if (test.boolean) EXPECT_LE(result.eax & 0xFFu, 1u) << test.name;
+        if (test.boolean) {
+            EXPECT_LE(result.eax & 0xFFu, 1u) << test.name;
+        }
     }
 }
 
