@@ -7,6 +7,11 @@
 
 namespace qs {
 
+// The reader's buffers: a value of at most 2047 characters and its zero; the list of
+// section names as far as it fits.
+constexpr std::uint32_t IniValueBufferSize = 2048;
+constexpr std::uint32_t IniSectionListSize = 16384;
+
 class IniFile {
 public:
     explicit IniFile(std::string path) : path_(std::move(path)) {}
