@@ -1,0 +1,105 @@
+// Query encoding: trimming, Windows-1252 to UTF-8, percent-encoding and the "%1" placeholder.
+// The two encoders size their output once for the worst case (three bytes per input byte),
+// write it in one pass and cut it to the length written.
+#include "search/QueryEncoding.h"
+
+#include <cstring>
+#include <stdexcept>
+
+namespace qs {
+
+namespace {
+constexpr std::array<std::uint16_t, 256> MakeCp1252Table() {
+    std::array<std::uint16_t, 256> table{};
+    for (unsigned byte = 0; byte < 256; ++byte) table[byte] = static_cast<std::uint16_t>(byte);
+    constexpr std::uint16_t kHighControls[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80-87
+        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88-8F
+        0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90-97
+        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
+    };
+    for (unsigned i = 0; i < 32; ++i) table[0x80 + i] = kHighControls[i];
+    return table;
+}
+}  // namespace
+
+// Built at compile time: no code runs for it when the library loads.
+constexpr std::array<std::uint16_t, 256> Cp1252Table = MakeCp1252Table();
+
+namespace {
+
+// A string of three bytes per input byte, to be written through data() and cut afterwards.
+std::string WorstCaseBuffer(std::size_t inputLength) {
+    std::string buffer;
+    if (inputLength > buffer.max_size() / 3) throw std::length_error("text too long to encode");
+    buffer.resize(inputLength * 3);
+    return buffer;
+}
+
+bool IsUrlSafe(unsigned char byte) {
+    return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') || (byte >= '0' && byte <= '9') ||
+           byte == '-' || byte == '.' || byte == '_';
+}
+
+}  // namespace
+
+std::string TrimSpaces(std::string text) {
+    const std::size_t last = text.find_last_not_of(' ');
+    if (last == std::string::npos) return std::string();
+    text.erase(last + 1);
+    text.erase(0, text.find_first_not_of(' '));
+    return text;
+}
+
+std::string UrlEncode(const std::string& text) {
+    static const char kHexDigits[] = "0123456789ABCDEF";
+    std::string encoded = WorstCaseBuffer(text.size());
+    char* out = &encoded[0];
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (IsUrlSafe(byte)) {
+            *out++ = c;
+        } else if (byte == ' ') {
+            *out++ = '+';
+        } else {
+            *out++ = '%';
+            *out++ = kHexDigits[byte >> 4];
+            *out++ = kHexDigits[byte & 0x0F];
+        }
+    }
+    encoded.resize(static_cast<std::size_t>(out - encoded.data()));
+    return encoded;
+}
+
+std::string Cp1252ToUtf8(const std::string& text) {
+    std::string utf8 = WorstCaseBuffer(text.size());
+    char* out = &utf8[0];
+    for (const char c : text) {
+        const unsigned codePoint = Cp1252Table[static_cast<unsigned char>(c)];
+        if (codePoint < 0x80) {
+            *out++ = static_cast<char>(codePoint);
+        } else if (codePoint < 0x800) {
+            *out++ = static_cast<char>(0xC0 | (codePoint >> 6));
+            *out++ = static_cast<char>(0x80 | (codePoint & 0x3F));
+        } else {
+            *out++ = static_cast<char>(0xE0 | (codePoint >> 12));
+            *out++ = static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+            *out++ = static_cast<char>(0x80 | (codePoint & 0x3F));
+        }
+    }
+    utf8.resize(static_cast<std::size_t>(out - utf8.data()));
+    return utf8;
+}
+
+std::string InsertQuery(const std::string& urlTemplate, const std::string& text) {
+    const std::size_t placeholder = urlTemplate.find("%1");
+    if (placeholder == std::string::npos) return urlTemplate;
+    std::string address;
+    address.reserve(urlTemplate.size() - 2 + text.size());
+    address.append(urlTemplate, 0, placeholder);
+    address.append(text);
+    address.append(urlTemplate, placeholder + 2, std::string::npos);
+    return address;
+}
+
+}  // namespace qs
