@@ -92,54 +92,39 @@ std::shared_ptr<const ProfileContent> OpenProfile(const std::string& path) {
 
 std::u16string Widen(const char* text) { return text ? Widen1252(text, std::strlen(text)) : std::u16string(); }
 
-// Copies at most size - 1 units and a zero; the number copied.
-std::size_t CopyUnits(std::u16string_view text, char16_t* buffer, std::size_t size) {
-    const std::size_t count = text.size() < size - 1 ? text.size() : size - 1;
-    text.copy(buffer, count);
-    buffer[count] = 0;
-    return count;
+// The text as far as size - 1 units go.
+std::u16string Fitted(std::u16string_view text, std::size_t size) {
+    return std::u16string(text.substr(0, size - 1));
 }
 
 // A value or default as the profile function hands it out: one pair of enclosing quotes,
 // single or double, is removed, unless the buffer cuts the text before the closing one.
-std::size_t CopyEntry(std::u16string_view value, char16_t* buffer, std::size_t size) {
+std::u16string FittedEntry(std::u16string_view value, std::size_t size) {
     if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front()) {
         value.remove_prefix(1);
-        const std::size_t count = CopyUnits(value, buffer, size);
-        if (size >= value.size()) {
-            buffer[value.size() - 1] = 0;
-            return value.size() - 1;
-        }
-        return count;
+        if (size >= value.size()) value.remove_suffix(1);
     }
-    return CopyUnits(value, buffer, size);
+    return Fitted(value, size);
 }
 
-// The section names, each with its zero and a zero at the end; cut to fit.
-std::size_t CopySectionNames(const ProfileContent& content, char16_t* buffer, std::size_t size) {
-    if (size == 1) {
-        buffer[0] = 0;
-        return 0;
-    }
+// The section names, each with its zero, as far as they fit into size units with a zero at
+// the end. A name that does not fit is cut, its zero follows the count, which is size - 2.
+std::u16string FittedSectionNames(const ProfileContent& content, std::size_t size) {
+    std::u16string list;
+    if (size == 1) return list;
     std::size_t room = size - 1;
-    char16_t* out = buffer;
     for (const ProfileSection& section : content.Sections()) {
         if (section.name.empty()) continue;
         const std::size_t needed = section.name.size() + 1;
         if (needed >= room) {
-            section.name.copy(out, room - 1);
-            out += room - 1;
-            *out++ = 0;
-            *out = 0;
-            return size - 2;
+            list.append(section.name, 0, room - 1);
+            return list;
         }
-        section.name.copy(out, section.name.size());
-        out += section.name.size();
-        *out++ = 0;
+        list.append(section.name);
+        list.push_back(0);
         room -= needed;
     }
-    *out = 0;
-    return static_cast<std::size_t>(out - buffer);
+    return list;
 }
 
 }  // namespace
@@ -147,7 +132,6 @@ std::size_t CopySectionNames(const ProfileContent& content, char16_t* buffer, st
 std::uint32_t ProfileString(const char* section, const char* key, const char* defaultText, char* buffer,
                             std::uint32_t size, const char* path) {
     if (buffer == nullptr || size == 0) return 0;
-    std::u16string units(size, u'\0');
 
     std::optional<std::u16string> fallback;
     if (defaultText != nullptr) {
@@ -159,21 +143,17 @@ std::uint32_t ProfileString(const char* section, const char* key, const char* de
         fallback = std::move(text);
     }
 
-    std::size_t count = 0;
+    std::u16string result;
     const std::shared_ptr<const ProfileContent> content = OpenProfile(path ? path : "");
     if (!content) {
-        if (fallback) count = CopyUnits(*fallback, &units[0], size);
+        if (fallback) result = Fitted(*fallback, size);
     } else if (section == nullptr) {
-        count = CopySectionNames(*content, &units[0], size);
+        result = FittedSectionNames(*content, size);
     } else if (key != nullptr) {
         const ProfileKey* found = content->Find(Widen(section), Widen(key));
-        if (found && found->value) {
-            count = CopyEntry(*found->value, &units[0], size);
-        } else {
-            count = CopyEntry(fallback ? *fallback : std::u16string(), &units[0], size);
-        }
+        result = FittedEntry(found && found->value ? *found->value : fallback.value_or(std::u16string()), size);
     }
-    const std::string bytes = Narrow1252(units.data(), count);
+    const std::string bytes = Narrow1252(result.data(), result.size());
     bytes.copy(buffer, bytes.size());
     buffer[bytes.size()] = '\0';
     return static_cast<std::uint32_t>(bytes.size());

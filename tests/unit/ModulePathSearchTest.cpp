@@ -17,6 +17,8 @@ void* const kOther = reinterpret_cast<void*>(0x20000000);
 // GetModuleFileNameExA over a name: copies what fits and answers the count, which equals the
 // size when the name was cut (the older systems write no zero then).
 struct ScriptedModuleFileName {
+    explicit ScriptedModuleFileName(std::string text) : name(std::move(text)) {}
+
     std::string name;
     std::vector<std::uint32_t> sizesAsked;
     void* moduleAsked = nullptr;
