@@ -42,7 +42,7 @@ void FilterArguments(benchmark::internal::Benchmark* benchmark) {
     benchmark->ArgNames({"pattern", "engine", "bytes"});
     for (long pattern = 0; pattern < static_cast<long>(sizeof kCases / sizeof kCases[0]); ++pattern) {
         for (const auto engine : {qs::MatchEngine::Interpreter, qs::MatchEngine::Jit, qs::MatchEngine::Automatic}) {
-            for (const long bytes : {16L, 1L << 10, 64L << 10, 1L << 20}) {
+            for (const long bytes : {16L, 1L << 10, 4L << 10, 16L << 10, 64L << 10, 1L << 20}) {
                 benchmark->Args({pattern, static_cast<long>(engine), bytes});
             }
         }

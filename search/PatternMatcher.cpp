@@ -31,7 +31,7 @@ constexpr std::uint64_t kBaseHeapKiB = 16 * 1024;
 constexpr std::uint64_t kHeapBytesPerTextByte = 512;
 constexpr std::uint64_t kMaximumHeapKiB = 64 * 1024;
 // Below this length compiling the JIT costs more than it saves (see bench/FilterBench.cpp).
-constexpr std::size_t kJitMinimumLength = 16 * 1024;
+constexpr std::size_t kJitMinimumLength = 8 * 1024;
 
 std::uint32_t Clamp32(std::uint64_t value) {
     return value > UINT32_MAX ? UINT32_MAX : static_cast<std::uint32_t>(value);
