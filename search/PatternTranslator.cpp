@@ -64,6 +64,8 @@ private:
         case '{':
             if (ReadBraces(cursor_.Position())) return TranslateQuantifier();
             break;
+        // With m on, a line starts at the start, after LF, and after a CR not followed by LF;
+        // it ends at the end, before CR, and before an LF not preceded by CR: CR LF is one break.
         case '^':
             cursor_.Skip(1);
             out_ += flags_.multiLine ? "(?:\\A|(?<=\\n)|(?<=\\r)(?!\\n))" : "\\A";

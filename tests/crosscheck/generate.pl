@@ -1,5 +1,5 @@
 #!/usr/bin/perl
-# Writes tests/data/patterns/perl-crosscheck.txt: generated (pattern, text) pairs in the part
+# Writes tests/data/patterns/perl-crosscheck.txt: generated (pattern, text) pairs in the subset
 # of the filter's pattern language where Perl means the same, each with Perl's answer, for
 # PerlCrosscheckTest to compare with SelectionMatches.
 #

@@ -1,4 +1,4 @@
-// The selection filter against Perl's answers on generated patterns, in the part of the
+// The selection filter against Perl's answers on generated patterns, in the subset of the
 // pattern language where the two agree (see tests/crosscheck/generate.pl, which wrote them).
 #include <gtest/gtest.h>
 
