@@ -52,10 +52,10 @@ public:
         fs::remove_all(path_, ignored);
     }
     std::string Path() const { return path_.string(); }
-    // A new time for the file, so that the reader cannot take what it parsed before.
+    // Another time in the past for the file, so that the reader cannot take what it parsed before.
     void Touch() {
         const fs::path file = path_ / "Quickseek.ini";
-        fs::last_write_time(file, fs::last_write_time(file) + std::chrono::seconds(1));
+        fs::last_write_time(file, fs::last_write_time(file) - std::chrono::seconds(1));
     }
 
 private:

@@ -27,7 +27,8 @@ unsigned char UnitTo1252(char16_t unit) {
     for (unsigned i = 0; i < 32; ++i) {
         if (kHighControls[i] == unit) return static_cast<unsigned char>(0x80 + i);
     }
-    return '?';
+    const int bestFit = BestFit1252(unit);
+    return bestFit < 0 ? '?' : static_cast<unsigned char>(bestFit);
 }
 
 std::u16string Widen1252(const char* bytes, std::size_t count) {

@@ -15,7 +15,7 @@ std::string PluginModulePath() {
     }
     std::string path = info.dli_fname;
     if (path.empty() || path.front() == '/') return path;
-    // The loader keeps a relative name as it was given; it was relative to the folder we are in.
+    // The loader keeps a name as it was given to it; a relative one is taken from the current folder.
     std::error_code failed;
     const std::filesystem::path absolute = std::filesystem::absolute(path, failed);
     return failed ? std::string() : absolute.string();

@@ -1,13 +1,15 @@
 // Our own profile function for systems without one. It answers as Windows' does on the same
 // file (see ProfileContent.cpp for the syntax): the parsed file is kept while its size and
 // time stay the same, as the system keeps its profiles, so that many look-ups in one file do
-// not read it again each time.
+// not read it again each time. A file changed within the same tick of the file system's
+// clock keeps its time, so a file read within that tick after it was written is not kept.
 #include "platform/Profile.h"
 
 #include <sys/stat.h>
 
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <fstream>
 #include <iterator>
 #include <list>
@@ -24,6 +26,8 @@ namespace {
 // A file larger than this reads as an empty profile, as when the system cannot allocate it.
 constexpr off_t kLargestProfile = 256L * 1024 * 1024;
 constexpr std::size_t kProfilesKept = 4;
+// How far the file times may lag behind the clock (they come from a coarser one).
+constexpr long kClockTickNanoseconds = 20L * 1000 * 1000;
 
 struct CachedProfile {
     std::string path;
@@ -37,6 +41,13 @@ struct CachedProfile {
 bool SameFile(const CachedProfile& cached, const struct stat& info) {
     return cached.device == info.st_dev && cached.inode == info.st_ino && cached.size == info.st_size &&
            cached.modified.tv_sec == info.st_mtim.tv_sec && cached.modified.tv_nsec == info.st_mtim.tv_nsec;
+}
+
+// The file may still change without a new time when it was written this close to being read.
+bool WrittenJustBefore(const struct timespec& modified, const struct timespec& read) {
+    const long long modifiedNs = modified.tv_sec * 1000000000LL + modified.tv_nsec;
+    const long long readNs = read.tv_sec * 1000000000LL + read.tv_nsec;
+    return modifiedNs + kClockTickNanoseconds >= readNs;
 }
 
 std::mutex g_cacheLock;
@@ -74,6 +85,8 @@ std::shared_ptr<const ProfileContent> OpenProfile(const std::string& path) {
         g_cache.erase(it);
         break;
     }
+    struct timespec readTime {};
+    clock_gettime(CLOCK_REALTIME, &readTime);
     std::ifstream in(path, std::ios::binary);
     if (!in) return nullptr;
     std::shared_ptr<const ProfileContent> content;
@@ -85,6 +98,7 @@ std::shared_ptr<const ProfileContent> OpenProfile(const std::string& path) {
         bytes.resize(static_cast<std::size_t>(in.gcount()));
         content = std::make_shared<const ProfileContent>(ProfileContent::Parse(bytes));
     }
+    if (WrittenJustBefore(info.st_mtim, readTime)) return content;
     g_cache.push_front(CachedProfile{path, info.st_dev, info.st_ino, info.st_size, info.st_mtim, content});
     if (g_cache.size() > kProfilesKept) g_cache.pop_back();
     return content;
@@ -98,11 +112,15 @@ std::u16string Fitted(std::u16string_view text, std::size_t size) {
 }
 
 // A value or default as the profile function hands it out: one pair of enclosing quotes,
-// single or double, is removed, unless the buffer cuts the text before the closing one.
+// single or double, is removed. When the buffer cannot hold the text after the opening quote
+// with room to spare, the closing quote is not seen: the text is cut to the buffer, and when
+// the buffer holds exactly as many units as that text, its last unit goes too.
 std::u16string FittedEntry(std::u16string_view value, std::size_t size) {
     if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front()) {
         value.remove_prefix(1);
-        if (size >= value.size()) value.remove_suffix(1);
+        std::u16string text = Fitted(value, size);
+        if (size >= value.size() && !text.empty()) text.pop_back();
+        return text;
     }
     return Fitted(value, size);
 }

@@ -1,11 +1,12 @@
 // Cutting an INI file into sections and keys by the profile function's rules:
 // - a line ends at any run of CR and LF; white space around it is dropped; empty lines vanish;
 // - "[" starts a header when the line holds a "]": the name is what lies between the "[" and
-//   the last "]", kept as it is; otherwise the line is an ordinary line;
+//   the last "]", trimmed; otherwise the line is an ordinary line;
 // - an ordinary line is a key: the name before the first "=" and the value after it, each
 //   trimmed; a line without "=" is a key without value; comment lines are no exception;
-// - look-ups trim the asked names, ignore letter case and take the first section and the first
-//   key of a name, so a section or key written twice is found at its first place.
+// - look-ups trim the asked names, ignore the case of ASCII letters and take the first section
+//   and the first key of a name, so a section or key written twice is found at its first place;
+//   the lines before the first header form a section without name, which an empty name finds.
 #include "platform/posix/ProfileContent.h"
 
 #include "platform/posix/CodePage1252.h"
@@ -14,17 +15,9 @@ namespace qs {
 
 namespace {
 
-// Letter case of the units that the ANSI code page can hold.
+// Names are compared ignoring the case of ASCII letters only: "\xC9" and "\xE9" differ.
 char16_t FoldUnit(char16_t unit) {
-    if (unit >= u'A' && unit <= u'Z') return static_cast<char16_t>(unit + 0x20);
-    if (unit >= 0xC0 && unit <= 0xDE && unit != 0xD7) return static_cast<char16_t>(unit + 0x20);
-    switch (unit) {
-        case 0x0160: return 0x0161;
-        case 0x0152: return 0x0153;
-        case 0x017D: return 0x017E;
-        case 0x0178: return 0x00FF;
-        default: return unit;
-    }
+    return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit + 0x20) : unit;
 }
 
 // The name as the string functions read it: up to the first zero, letter case folded.
@@ -136,13 +129,15 @@ std::u16string_view Trimmed(std::u16string_view name) {
 }  // namespace
 
 bool IsProfileSpace(char16_t unit) {
-    // Ctrl+Z marked the end of text files under DOS and still turns up at their end.
-    return (unit >= 0x09 && unit <= 0x0D) || unit == 0x20 || unit == 0xA0 || unit == 0x1A;
+    // Ctrl+Z marked the end of text files under DOS and still turns up at their end. The
+    // no-break space is no white space here.
+    return (unit >= 0x09 && unit <= 0x0D) || unit == 0x20 || unit == 0x1A;
 }
 
 ProfileContent ProfileContent::Parse(const std::string& bytes) {
     ProfileContent content;
     content.sections_.emplace_back();
+    content.firstSection_.emplace(std::u16string(), 0);
     if (bytes.empty()) return content;
     const std::u16string text = Decode(bytes);
     const char16_t* next = text.data();
@@ -162,10 +157,9 @@ ProfileContent ProfileContent::Parse(const std::string& bytes) {
             while (close > lineStart && close[-1] != u']') --close;
             if (close > lineStart + 1) {
                 ProfileSection section;
-                section.name = UpToZero(lineStart + 1, close - 1);
-                if (!section.name.empty()) {
-                    content.firstSection_.emplace(FoldedName(section.name), content.sections_.size());
-                }
+                const std::u16string_view name = Trimmed(std::u16string_view(lineStart + 1, close - 1 - (lineStart + 1)));
+                section.name = UpToZero(name.data(), name.data() + name.size());
+                content.firstSection_.emplace(FoldedName(section.name), content.sections_.size());
                 content.sections_.push_back(std::move(section));
                 continue;
             }
@@ -192,9 +186,7 @@ ProfileContent ProfileContent::Parse(const std::string& bytes) {
 }
 
 const ProfileKey* ProfileContent::Find(std::u16string_view sectionName, std::u16string_view keyName) const {
-    const std::u16string_view wantedSection = Trimmed(sectionName);
-    if (wantedSection.empty()) return nullptr;
-    const auto section = firstSection_.find(FoldedName(wantedSection));
+    const auto section = firstSection_.find(FoldedName(Trimmed(sectionName)));
     if (section == firstSection_.end()) return nullptr;
     const ProfileSection& found = sections_[section->second];
     const auto key = found.firstKey.find(FoldedName(Trimmed(keyName)));

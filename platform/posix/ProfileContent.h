@@ -16,7 +16,7 @@ struct ProfileKey {
 };
 
 struct ProfileSection {
-    std::u16string name;  // empty for the lines before the first header
+    std::u16string name;  // empty for the lines before the first header; not listed when empty
     std::vector<ProfileKey> keys;
     // First key of each name, by its folded letter case.
     std::unordered_map<std::u16string, std::size_t> firstKey;
