@@ -28,8 +28,8 @@ public:
     DesktopRecorder(const DesktopRecorder&) = delete;
     DesktopRecorder& operator=(const DesktopRecorder&) = delete;
 
-    // What the shell was asked to open, oldest first. Waits up to a few seconds for at least
-    // `expected` calls (helper programs run detached outside Windows).
+    // What the shell was asked to open, oldest first. Outside Windows, where helper programs
+    // run detached, waits for at least `expected` calls and for the calls to settle.
     std::vector<ShellCall> ShellCalls(std::size_t expected = 0);
     // The texts put on the clipboard, as the clipboard received them.
     std::vector<std::string> ClipboardTexts(std::size_t expected = 0);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "host/DesktopRecorder.h"
 #include "host/HostState.h"
 #include "host/PluginLibrary.h"
 
@@ -19,6 +20,7 @@ const char* const Usage =
     "  --select TEXT       the host's selection (default: nothing selected)\n"
     "  --lang CODE         the interface language the host reports (default: en; \"\" for none)\n"
     "  --host-version V    the host's version a.b.c.d (default: 1.8.0.2)\n"
+    "  --dry-run           print the address and the clipboard text instead of opening and copying\n"
     "commands, run in order (default: status):\n"
     "  init                call Init\n"
     "  menu                ask for every sub-menu item until the plug-in says there is no more\n"
@@ -49,8 +51,21 @@ std::string Quote(const std::string& text) {
     return out + "\"";
 }
 
-// Prints, and forgets, the calls the plug-in made to the host since the last report.
+std::unique_ptr<host::DesktopRecorder> g_desktop;
+std::size_t g_reportedShellCalls = 0;
+std::size_t g_reportedClipboardTexts = 0;
+
+// Prints, and forgets, the calls the plug-in made to the host since the last report, and
+// what it handed to the desktop when that is recorded.
 void ReportHostCalls() {
+    if (g_desktop) {
+        const std::vector<host::ShellCall> calls = g_desktop->ShellCalls();
+        for (; g_reportedShellCalls < calls.size(); ++g_reportedShellCalls)
+            std::printf("    opens: %s\n", Quote(calls[g_reportedShellCalls].file).c_str());
+        const std::vector<std::string> texts = g_desktop->ClipboardTexts();
+        for (; g_reportedClipboardTexts < texts.size(); ++g_reportedClipboardTexts)
+            std::printf("    clipboard: %s\n", Quote(texts[g_reportedClipboardTexts]).c_str());
+    }
     for (const host::HostCall& call : host::Script().calls) {
         std::printf("    host: %s(", call.function.c_str());
         for (std::size_t i = 0; i < call.arguments.size(); ++i)
@@ -107,6 +122,7 @@ void Name(const host::PluginExports& plugin) {
 
 int main(int argc, char** argv) {
     std::string folder = ".";
+    bool dryRun = false;
     std::vector<std::string> commands;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -116,6 +132,8 @@ int main(int argc, char** argv) {
             return 0;
         } else if (arg == "--plugin" && hasValue) {
             folder = argv[++i];
+        } else if (arg == "--dry-run") {
+            dryRun = true;
         } else if (arg == "--select" && hasValue) {
             host::Script().selection = argv[++i];
         } else if (arg == "--lang" && hasValue) {
@@ -141,6 +159,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("loaded %s\n", library->Path().c_str());
+    if (dryRun) g_desktop = std::make_unique<host::DesktopRecorder>(*library);
     const host::PluginExports& plugin = library->Exports();
     for (int i = 0; i < 8; ++i)
         std::printf("  export %d %s: %s\n", i + 1, host::ExportNames[i],
@@ -190,6 +209,7 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
+    g_desktop.reset();
     library.reset();
     std::printf("unloaded\n");
     return 0;

@@ -48,12 +48,19 @@ std::vector<std::string> Records(const std::string& folder, const std::string& p
     return contents;
 }
 
+// Waits for at least `expected` records, then until no new one has come for a moment: the
+// helpers run detached, so a call that is still on its way must not be missed.
 std::vector<std::string> WaitForRecords(const std::string& folder, const std::string& prefix, std::size_t expected) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::seconds(10);
     std::vector<std::string> records = Records(folder, prefix);
-    while (records.size() < expected && std::chrono::steady_clock::now() < deadline) {
+    auto lastChange = Clock::now();
+    while (Clock::now() < deadline) {
+        if (records.size() >= expected && Clock::now() - lastChange > std::chrono::milliseconds(150)) break;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        records = Records(folder, prefix);
+        std::vector<std::string> now = Records(folder, prefix);
+        if (now.size() != records.size()) lastChange = Clock::now();
+        records = std::move(now);
     }
     return records;
 }
