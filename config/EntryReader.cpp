@@ -21,15 +21,18 @@ Value EntryReader::ReadLocalized(const std::string& key, const Value& defaultVal
 
 std::string EntryReader::ReadText(const std::string& section, const std::string& key,
                                   const std::string& defaultText) const {
-    return ReadLocalized(key, defaultText, [&](const std::string& name) { return file_.ReadText(section, name, defaultText); });
+    return ReadLocalized(key, defaultText,
+                         [&](const std::string& name) { return file_.ReadText(section, name, defaultText); });
 }
 
 std::int32_t EntryReader::ReadInt(const std::string& section, const std::string& key, std::int32_t defaultValue) const {
-    return ReadLocalized(key, defaultValue, [&](const std::string& name) { return file_.ReadInt(section, name, defaultValue); });
+    return ReadLocalized(key, defaultValue,
+                         [&](const std::string& name) { return file_.ReadInt(section, name, defaultValue); });
 }
 
 bool EntryReader::ReadBool(const std::string& section, const std::string& key, bool defaultValue) const {
-    return ReadLocalized(key, defaultValue, [&](const std::string& name) { return file_.ReadBool(section, name, defaultValue); });
+    return ReadLocalized(key, defaultValue,
+                         [&](const std::string& name) { return file_.ReadBool(section, name, defaultValue); });
 }
 
 }  // namespace qs

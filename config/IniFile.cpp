@@ -14,7 +14,8 @@ namespace {
 // empty, it tells the two apart.
 constexpr const char* kAbsentMarker = "\x01<absent>\x01";
 
-std::string Read(const std::string& path, const std::string& section, const std::string& key, const char* defaultText) {
+std::string Read(const std::string& path, const std::string& section, const std::string& key,
+                 const char* defaultText) {
     std::vector<char> buffer(IniValueBufferSize, '\0');
     const std::uint32_t length =
         ProfileString(section.c_str(), key.c_str(), defaultText, buffer.data(), IniValueBufferSize, path.c_str());
@@ -22,7 +23,8 @@ std::string Read(const std::string& path, const std::string& section, const std:
 }
 }  // namespace
 
-std::string IniFile::ReadText(const std::string& section, const std::string& key, const std::string& defaultText) const {
+std::string IniFile::ReadText(const std::string& section, const std::string& key,
+                              const std::string& defaultText) const {
     std::string value = Read(path_, section, key, "");
     if (!value.empty()) return value;
     return Read(path_, section, key, kAbsentMarker) == kAbsentMarker ? defaultText : std::string();

@@ -56,12 +56,11 @@ std::optional<std::int32_t> ParseIniInteger(std::string_view text) {
         magnitude = ParseHex(text.substr(2));
     } else {
         magnitude = ParseDecimal(text, negative ? 0x80000000u : 0x7FFFFFFFu);
-        if (magnitude) return negative ? static_cast<std::int32_t>(0u - *magnitude) : static_cast<std::int32_t>(*magnitude);
     }
     if (!magnitude) return std::nullopt;
-    // The hexadecimal digits are a bit pattern; a sign in front negates what that pattern reads as.
-    const std::uint32_t pattern = negative ? 0u - *magnitude : *magnitude;
-    return static_cast<std::int32_t>(pattern);
+    // Hexadecimal digits are a bit pattern, and a sign in front negates what that pattern reads
+    // as; negating in 32 bits gives both that and the decimal value.
+    return static_cast<std::int32_t>(negative ? 0u - *magnitude : *magnitude);
 }
 
 }  // namespace qs

@@ -11,10 +11,10 @@
 #include <cstring>
 #include <ctime>
 #include <fstream>
-#include <iterator>
 #include <list>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 #include "platform/posix/CodePage1252.h"
 #include "platform/posix/ProfileContent.h"
@@ -112,9 +112,10 @@ std::u16string Fitted(std::u16string_view text, std::size_t size) {
 }
 
 // A value or default as the profile function hands it out: one pair of enclosing quotes,
-// single or double, is removed. When the buffer cannot hold the text after the opening quote
-// with room to spare, the closing quote is not seen: the text is cut to the buffer, and when
-// the buffer holds exactly as many units as that text, its last unit goes too.
+// single or double, is removed. The opening quote goes first and the rest is cut to the
+// buffer; then, when the buffer holds at least as many units as that rest, the last unit
+// copied is dropped: the closing quote, or, when the buffer was one unit short of it, the
+// character before it.
 std::u16string FittedEntry(std::u16string_view value, std::size_t size) {
     if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front()) {
         value.remove_prefix(1);
@@ -153,7 +154,7 @@ std::uint32_t ProfileString(const char* section, const char* key, const char* de
 
     std::optional<std::u16string> fallback;
     if (defaultText != nullptr) {
-        // Spaces at the end of a default are dropped, all but the first.
+        // Spaces at the end of a default are dropped; a default of spaces only keeps one.
         std::u16string text = Widen(defaultText);
         std::size_t keep = text.size();
         while (keep > 1 && text[keep - 1] == u' ') --keep;

@@ -157,7 +157,8 @@ ProfileContent ProfileContent::Parse(const std::string& bytes) {
             while (close > lineStart && close[-1] != u']') --close;
             if (close > lineStart + 1) {
                 ProfileSection section;
-                const std::u16string_view name = Trimmed(std::u16string_view(lineStart + 1, close - 1 - (lineStart + 1)));
+                const char16_t* nameStart = lineStart + 1;
+                const std::u16string_view name = Trimmed(std::u16string_view(nameStart, close - 1 - nameStart));
                 section.name = UpToZero(name.data(), name.data() + name.size());
                 content.firstSection_.emplace(FoldedName(section.name), content.sections_.size());
                 content.sections_.push_back(std::move(section));
