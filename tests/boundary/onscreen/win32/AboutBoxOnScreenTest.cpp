@@ -120,13 +120,20 @@ TEST_F(AboutBoxOnScreen, ShowsTheTextWithOneOkButtonAndReturnsWhenClosed) {
         unsigned major, minor, release, build;
         std::string text;
     };
+    // The host's version decides the warning: the parts are weighted, 1802 is the oldest
+    // supported.
     const Case cases[] = {
         {1, 8, 0, 2, AboutLine},
         {1, 8, 0, 1, AboutLine + Warning},
+        {1, 7, 9, 9, AboutLine + Warning},
+        {2, 0, 0, 0, AboutLine},
+        {1, 7, 10, 2, AboutLine},
+        {0, 18, 0, 2, AboutLine},
     };
     const host::PluginExports& plugin = Load();
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
+        SCOPED_TRACE(std::to_string(c.major) + "." + std::to_string(c.minor) + "." + std::to_string(c.release) + "." +
+                     std::to_string(c.build));
         host::SetHostVersion(c.major, c.minor, c.release, c.build);
         BoxCloser closer;
         plugin.ShowInformation();
