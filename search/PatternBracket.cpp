@@ -101,7 +101,16 @@ private:
 
 }  // namespace
 
-bool TranslateBracket(PatternCursor& cursor, bool cyrillicRanges, std::string& out) {
+bool TranslateBracket(PatternCursor& cursor, bool cyrillicRanges, std::string& out, PatternRefusal* refusal) {
+    const std::size_t start = cursor.Position();
+    const auto refuse = [&](PatternFault fault, std::size_t at) {
+        if (refusal) *refusal = PatternRefusal{fault, at};
+        return false;
+    };
+    // A member that cannot be read is a bad \x escape, or a backslash that ends the pattern.
+    const auto refuseMember = [&](std::size_t at) {
+        return cursor.AtEnd() ? refuse(PatternFault::UnclosedBracket, start) : refuse(PatternFault::BadHexEscape, at);
+    };
     cursor.Skip(1);  // "["
     const bool negated = cursor.Peek() == '^';
     if (negated) cursor.Skip(1);
@@ -109,13 +118,14 @@ bool TranslateBracket(PatternCursor& cursor, bool cyrillicRanges, std::string& o
     BracketSet set;
     // A "]" right after the opening bracket (or its caret) is a member, not the end.
     for (bool first = true;; first = false) {
-        if (cursor.AtEnd()) return false;
+        if (cursor.AtEnd()) return refuse(PatternFault::UnclosedBracket, start);
         if (cursor.Peek() == ']' && !first) {
             cursor.Skip(1);
             break;
         }
+        const std::size_t memberStart = cursor.Position();
         const std::optional<Member> member = ReadMember(cursor);
-        if (!member) return false;
+        if (!member) return refuseMember(memberStart);
         if (member->isClass) {
             set.AddClass(member->value);
             continue;
@@ -127,14 +137,15 @@ bool TranslateBracket(PatternCursor& cursor, bool cyrillicRanges, std::string& o
             continue;
         }
         cursor.Skip(1);  // "-"
+        const std::size_t lastStart = cursor.Position();
         const std::optional<Member> last = ReadMember(cursor);
-        if (!last) return false;
+        if (!last) return refuseMember(lastStart);
         if (last->isClass) {
             set.AddByte(member->value);
             set.AddByte('-');
             set.AddClass(last->value);
         } else if (!set.AddWrittenRange(member->value, last->value, cyrillicRanges)) {
-            return false;
+            return refuse(PatternFault::ReversedRange, memberStart);
         }
     }
     set.AppendClass(negated, out);

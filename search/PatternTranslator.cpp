@@ -34,23 +34,36 @@ struct Quantifier {
 
 class Translator {
 public:
-    explicit Translator(const std::string& pattern) : cursor_(pattern) {}
+    Translator(const std::string& pattern, PatternRefusal* refusal) : cursor_(pattern), refusal_(refusal) {}
 
     std::optional<std::string> Run() {
         while (SkipIgnored(), !cursor_.AtEnd()) {
             if (!TranslateItem()) return std::nullopt;
         }
-        if (!openGroups_.empty() || highestBackReference_ > groupCount_) return std::nullopt;
+        if (!openGroups_.empty()) {
+            Refuse(PatternFault::UnclosedGroup, openGroups_.back().position);
+            return std::nullopt;
+        }
+        if (highestBackReference_ > groupCount_) {
+            Refuse(PatternFault::MissingGroup, highestBackReferencePosition_);
+            return std::nullopt;
+        }
         return std::move(out_);
     }
 
 private:
+    // Every refusal comes through here; the reason is kept only for a caller that asks.
+    bool Refuse(PatternFault fault, std::size_t position) {
+        if (refusal_) *refusal_ = PatternRefusal{fault, position};
+        return false;
+    }
+
     bool TranslateItem() {
         const int c = cursor_.Peek();
         switch (c) {
         case '\\': return TranslateEscape();
         case '[':
-            if (!pattern::TranslateBracket(cursor_, flags_.cyrillicRanges, out_)) return false;
+            if (!pattern::TranslateBracket(cursor_, flags_.cyrillicRanges, out_, refusal_)) return false;
             last_ = LastItem::Repeatable;
             return true;
         case '(': return OpenGroup();
@@ -113,8 +126,9 @@ private:
     }
 
     bool TranslateEscape() {
+        const std::size_t start = cursor_.Position();
         cursor_.Skip(1);
-        if (cursor_.AtEnd()) return false;
+        if (cursor_.AtEnd()) return Refuse(PatternFault::TrailingBackslash, start);
         const unsigned char letter = cursor_.Take();
         switch (letter) {
         case 'd': case 'D': case 'w': case 'W': case 's': case 'S':
@@ -133,7 +147,7 @@ private:
             return true;
         case 'x': {
             const std::optional<unsigned char> byte = pattern::ReadHexEscape(cursor_);
-            if (!byte) return false;
+            if (!byte) return Refuse(PatternFault::BadHexEscape, start);
             AppendLiteral(*byte);
             return true;
         }
@@ -142,7 +156,10 @@ private:
         }
         if (letter >= '1' && letter <= '9') {
             const int group = letter - '0';
-            if (group > highestBackReference_) highestBackReference_ = group;
+            if (group > highestBackReference_) {
+                highestBackReference_ = group;
+                highestBackReferencePosition_ = start;
+            }
             out_ += "\\g{";
             out_ += static_cast<char>(letter);
             out_ += '}';
@@ -155,19 +172,20 @@ private:
 
     bool OpenGroup() {
         if (cursor_.Peek(1) == '?') return TranslateFlagGroup();
+        const std::size_t start = cursor_.Position();
         cursor_.Skip(1);
-        if (++groupCount_ > kMaxGroups) return false;
-        openGroups_.push_back(flags_);
+        if (++groupCount_ > kMaxGroups) return Refuse(PatternFault::TooManyGroups, start);
+        openGroups_.push_back(OpenGroupRecord{flags_, start});
         out_ += '(';
         last_ = LastItem::Nothing;
         return true;
     }
 
     bool CloseGroup() {
-        if (openGroups_.empty()) return false;
+        if (openGroups_.empty()) return Refuse(PatternFault::UnopenedGroup, cursor_.Position());
         cursor_.Skip(1);
         // PCRE2 ends an inline (?i) at the same closing parenthesis.
-        flags_ = openGroups_.back();
+        flags_ = openGroups_.back().flags;
         openGroups_.pop_back();
         out_ += ')';
         last_ = LastItem::Repeatable;
@@ -177,16 +195,18 @@ private:
     // "(?" followed by flag letters, an optional minus and more letters, and ")". Comments
     // were skipped before; every other "(?" form is refused.
     bool TranslateFlagGroup() {
+        const std::size_t start = cursor_.Position();
         cursor_.Skip(2);
         PatternFlags flags = flags_;
         bool value = true;
         for (;;) {
             const int c = cursor_.Peek();
-            if (c < 0) return false;
+            if (c < 0) return Refuse(PatternFault::UnclosedFlags, start);
+            const std::size_t at = cursor_.Position();
             cursor_.Skip(1);
             if (c == ')') break;
             if (c == '-') {
-                if (!value) return false;
+                if (!value) return Refuse(PatternFault::RepeatedMinus, at);
                 value = false;
                 continue;
             }
@@ -197,7 +217,7 @@ private:
             case 'g': flags.greedy = value; break;
             case 'm': flags.multiLine = value; break;
             case 'x': flags.extended = value; break;
-            default: return false;
+            default: return RefuseFlagGroup(c, start, at);
             }
         }
         if (flags.caseless != flags_.caseless) out_ += flags.caseless ? "(?i)" : "(?-i)";
@@ -206,12 +226,33 @@ private:
         return true;
     }
 
+    // Which fault a character that is no flag letter makes of a "(?" group.
+    bool RefuseFlagGroup(int c, std::size_t start, std::size_t at) {
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (at == start + 2) {
+            // An unclosed comment is only seen here: SkipIgnored leaves it.
+            if (c == '#') return Refuse(PatternFault::UnclosedComment, start);
+            // (?: (?= (?! (?< (?> (?| (?( (?' (?P<name> (?R) (?1) (?C): kinds of group of other languages
+            if ((!letter && c != ' ') || c == 'P' || c == 'R' || c == 'C') {
+                return Refuse(PatternFault::UnsupportedGroup, start);
+            }
+        }
+        if (c == ':') return Refuse(PatternFault::UnsupportedGroup, start);  // (?i:...)
+        return Refuse(PatternFault::UnknownFlag, at);
+    }
+
     bool TranslateQuantifier() {
-        if (last_ != LastItem::Repeatable) return false;
+        const std::size_t start = cursor_.Position();
+        if (last_ != LastItem::Repeatable) {
+            const PatternFault fault = last_ == LastItem::Assertion    ? PatternFault::RepeatedAssertion
+                                       : last_ == LastItem::Quantified ? PatternFault::RepeatedQuantifier
+                                                                       : PatternFault::NothingToRepeat;
+            return Refuse(fault, start);
+        }
         Quantifier quantifier;
         const int c = cursor_.Take();
         if (c == '{') {
-            if (!braces_) return false;
+            if (!braces_) return Refuse(PatternFault::BadRepeatCount, start);
             quantifier = *braces_;
             cursor_.MoveTo(bracesEnd_);
         } else {
@@ -278,13 +319,20 @@ private:
         return at > start;
     }
 
+    struct OpenGroupRecord {
+        PatternFlags flags;     // the flags in force where the group began
+        std::size_t position;   // of its "("
+    };
+
     PatternCursor cursor_;
+    PatternRefusal* refusal_;
     std::string out_;
     PatternFlags flags_;
-    std::vector<PatternFlags> openGroups_;  // the flags in force where each open group began
+    std::vector<OpenGroupRecord> openGroups_;
     LastItem last_ = LastItem::Nothing;
     int groupCount_ = 0;
     int highestBackReference_ = 0;
+    std::size_t highestBackReferencePosition_ = 0;
     std::optional<Quantifier> braces_;
     std::size_t bracesEnd_ = 0;
 };
@@ -292,7 +340,11 @@ private:
 }  // namespace
 
 std::optional<std::string> TranslatePattern(const std::string& pattern) {
-    return Translator(pattern).Run();
+    return Translator(pattern, nullptr).Run();
+}
+
+std::optional<std::string> TranslatePattern(const std::string& pattern, PatternRefusal* refusal) {
+    return Translator(pattern, refusal).Run();
 }
 
 }  // namespace qs

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "search/PatternRefusal.h"
+
 namespace qs {
 
 // The language: literals, the dot, bracket expressions, capturing groups (at most 14),
@@ -17,5 +19,8 @@ namespace qs {
 // the flags r g m x and all literal bytes are spelled out explicitly, and only i is left to
 // PCRE2, as inline (?i) and (?-i) at the places the pattern changes it.
 std::optional<std::string> TranslatePattern(const std::string& pattern);
+
+// The same; when the pattern is refused, refusal (if given) says why and where.
+std::optional<std::string> TranslatePattern(const std::string& pattern, PatternRefusal* refusal);
 
 }  // namespace qs
