@@ -88,4 +88,20 @@ void BM_InitFiveHundredEntriesWarm(benchmark::State& state) {
 }
 BENCHMARK(BM_InitFiveHundredEntriesWarm)->Unit(benchmark::kMillisecond);
 
+// The floor under any load of that configuration: its file read into memory once.
+void BM_ReadFiveHundredEntriesFileOnce(benchmark::State& state) {
+    ConfigFolder folder;
+    const std::string path = folder.Path() + "/Quickseek.ini";
+    for (auto _ : state) {
+        std::FILE* file = std::fopen(path.c_str(), "rb");
+        if (file == nullptr) std::abort();
+        std::string content;
+        char block[16384];
+        for (std::size_t count; (count = std::fread(block, 1, sizeof block, file)) > 0;) content.append(block, count);
+        std::fclose(file);
+        benchmark::DoNotOptimize(content.data());
+    }
+}
+BENCHMARK(BM_ReadFiveHundredEntriesFileOnce)->Unit(benchmark::kMillisecond);
+
 }  // namespace
