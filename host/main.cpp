@@ -1,38 +1,73 @@
-// Tidewire2: a test host for the Quickseek plug-in. It loads the plug-in from a folder, plays
-// the host's part (selection, language, version) and runs commands against the plug-in,
-// printing what the plug-in answered and what it asked of the host.
+// Tidewire2: a test host for the Quickseek plug-in, and a way for users to try a configuration.
+// It loads the plug-in from a folder, plays the host's part (selection, language, version),
+// runs commands against the plug-in's exports and prints what the plug-in answered and what
+// it asked of the host.
+#include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "host/DesktopRecorder.h"
 #include "host/HostState.h"
 #include "host/PluginLibrary.h"
+#include "tools/cli/ArgumentText.h"
 
 namespace {
 
+namespace fs = std::filesystem;
+
 const char* const Usage =
     "usage: tidewire2 [options] [commands]\n"
+    "\n"
+    "Plays Tidewire's part for the Quickseek plug-in: loads the plug-in, reports a selection, a\n"
+    "language and a version as the host would, runs the commands in order and prints the\n"
+    "plug-in's answers and every call it makes to the host. (On Windows the program is\n"
+    "Tidewire2.exe.)\n"
+    "\n"
     "options:\n"
-    "  --plugin DIR        folder holding the plug-in library and its INI files (default: .)\n"
-    "  --select TEXT       the host's selection (default: nothing selected)\n"
-    "  --lang CODE         the interface language the host reports (default: en; \"\" for none)\n"
-    "  --host-version V    the host's version a.b.c.d (default: 1.8.0.2)\n"
-    "  --dry-run           print the address and the clipboard text instead of opening and copying\n"
+    "  --plugin DIR        the folder of the plug-in library (Quickseek.dll, or Quickseek.so);\n"
+    "                      the plug-in reads its INI files from the same folder. Default: this\n"
+    "                      program's folder when the library lies there, else the current one.\n"
+    "  --config DIR        take Quickseek.ini and Quickseek_MY.ini from DIR instead: the host\n"
+    "                      puts a copy of the library beside copies of them in a folder of its\n"
+    "                      own, and removes it at the end\n"
+    "  --select TEXT       the text selected in the host (default: nothing selected). It is\n"
+    "                      handed over in Windows-1252, as Tidewire does; \\xE9 stands for the\n"
+    "                      byte E9, \\\\ for one backslash\n"
+    "  --lang CODE         the interface language the host reports (default: en; \"\" for none,\n"
+    "                      which the plug-in reads as fr)\n"
+    "  --host-version V    the host's version a.b.c.d (default: 1.8.0.2; below 1.8.0.2 the\n"
+    "                      about box warns)\n"
+    "  --dry-run           print the address a search would open and the text it would copy,\n"
+    "                      instead of opening the browser and filling the clipboard\n"
+    "  --help              show this text\n"
+    "\n"
     "commands, run in order (default: status):\n"
-    "  init                call Init\n"
-    "  menu                ask for every sub-menu item until the plug-in says there is no more\n"
-    "  click N             pick sub-menu item N\n"
-    "  shortcut            press the registered shortcut\n"
-    "  register            call ApresCreationPlugin\n"
-    "  button PLACE        ask whether a toolbar button is wanted at PLACE\n"
-    "  name                ask for the display name\n"
+    "  init                call Init: read the configuration\n"
+    "  menu                ask for every sub-menu item: caption, enabled or disabled\n"
+    "  click N             pick sub-menu item N (from 0): run its search on the selection\n"
+    "  shortcut            press the plug-in's shortcut: run the first item\n"
+    "  register            call ApresCreationPlugin: register the configured shortcut\n"
+    "  button PLACE        ask whether a toolbar button is wanted at PLACE (2 by default)\n"
+    "  name                ask for the plug-in's display name\n"
     "  about               show the about box\n"
-    "  status              the answers of every export that writes no state\n"
-    "example:\n"
-    "  tidewire2 --plugin examples --select \"caf\\xe9 au lait\" init menu click 0\n";
+    "  status              menu, buttons 1 and 2, register and click 0, before or after init\n"
+    "\n"
+    "Without --dry-run, click and shortcut really open the browser and fill the clipboard.\n"
+    "\n"
+    "examples:\n"
+    "  tidewire2 --plugin build/native/bin --config examples --select \"caf\\xE9 au lait\" \\\n"
+    "            --dry-run init menu click 0\n"
+    "  tidewire2 --config ~/my-config --lang fr --select 978-2-07-036822-8 --dry-run init menu click 6\n"
+    "  tidewire2 --config ~/my-config init register button 2 name\n"
+    "  Tidewire2.exe --plugin \"C:\\Program Files\\Tidewire\\Plugins\" --select Paris --dry-run init menu\n"
+    "\n"
+    "To see what the plug-in understood of a configuration and why, run quickseek-check.\n";
 
 std::string Quote(const std::string& text) {
     std::string out = "\"";
@@ -82,6 +117,14 @@ bool ParseVersion(const char* text) {
     return true;
 }
 
+// A whole signed 32-bit number, or nothing.
+std::optional<std::int32_t> ParseNumber(const std::string& text) {
+    char* end = nullptr;
+    const long long value = std::strtoll(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || value < INT32_MIN || value > INT32_MAX) return std::nullopt;
+    return static_cast<std::int32_t>(value);
+}
+
 void Menu(const host::PluginExports& plugin) {
     for (std::int32_t index = 0;; ++index) {
         QsBool enabled = 0xCC, visible = 0xCC;
@@ -118,10 +161,59 @@ void Name(const host::PluginExports& plugin) {
     ReportHostCalls();
 }
 
+// The default plug-in folder: this program's own when the library lies there.
+std::string DefaultPluginFolder(const char* program) {
+    std::error_code error;
+    const fs::path folder = fs::path(program).parent_path();
+    if (!folder.empty() && fs::exists(folder / host::PluginLibrary::FileName(), error)) return folder.string();
+    return ".";
+}
+
+// A folder of the host's own with a copy of the library beside copies of the configuration
+// files of another folder, so that the plug-in reads those; removed with this object.
+class StagedFolder {
+public:
+    ~StagedFolder() {
+        std::error_code ignored;
+        if (!path_.empty()) fs::remove_all(path_, ignored);
+    }
+    bool Stage(const std::string& pluginFolder, const std::string& configFolder, std::string* error) {
+        std::error_code failure;
+        if (!fs::is_directory(configFolder, failure)) {
+            *error = "no folder " + configFolder;
+            return false;
+        }
+        const fs::path library = fs::path(pluginFolder) / host::PluginLibrary::FileName();
+        const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+        path_ = (fs::temp_directory_path(failure) / ("tidewire2-" + std::to_string(now))).string();
+        fs::create_directories(path_, failure);
+        fs::copy_file(library, fs::path(path_) / library.filename(), failure);
+        if (failure) {
+            *error = "cannot copy " + library.string() + " to " + path_ + ": " + failure.message();
+            return false;
+        }
+        for (const char* name : {"Quickseek.ini", "Quickseek_MY.ini", "Quickseek.bmp"}) {
+            const fs::path file = fs::path(configFolder) / name;
+            if (fs::is_regular_file(file, failure)) fs::copy_file(file, fs::path(path_) / name, failure);
+        }
+        return true;
+    }
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+int Fail(const std::string& message, bool showUsage = false) {
+    std::fprintf(stderr, "tidewire2: %s\n%s", message.c_str(), showUsage ? "see tidewire2 --help\n" : "");
+    return 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string folder = ".";
+    std::string folder = DefaultPluginFolder(argv[0]);
+    std::string configFolder;
     bool dryRun = false;
     std::vector<std::string> commands;
     for (int i = 1; i < argc; ++i) {
@@ -132,26 +224,44 @@ int main(int argc, char** argv) {
             return 0;
         } else if (arg == "--plugin" && hasValue) {
             folder = argv[++i];
+        } else if (arg == "--config" && hasValue) {
+            configFolder = argv[++i];
         } else if (arg == "--dry-run") {
             dryRun = true;
         } else if (arg == "--select" && hasValue) {
-            host::Script().selection = argv[++i];
+            std::string error;
+            host::Script().selection = qs::cli::SelectionFromArgument(argv[++i], &error);
+            if (!host::Script().selection) return Fail("--select: " + error);
         } else if (arg == "--lang" && hasValue) {
             host::Script().languageBytes = std::string(argv[++i]).substr(0, 2) + std::string(1, '\0');
         } else if (arg == "--host-version" && hasValue) {
-            if (!ParseVersion(argv[++i])) {
-                std::fprintf(stderr, "tidewire2: bad version %s (want a.b.c.d)\n", argv[i]);
-                return 2;
-            }
+            if (!ParseVersion(argv[++i])) return Fail(std::string("bad version ") + argv[i] + " (want a.b.c.d)");
         } else if (arg.rfind("--", 0) == 0) {
-            std::fprintf(stderr, "tidewire2: unknown option %s\n%s", arg.c_str(), Usage);
-            return 2;
+            return Fail("unknown option " + arg + " (or it lacks its value)", true);
         } else {
             commands.push_back(arg);
         }
     }
     if (commands.empty()) commands.push_back("status");
+    // Commands are checked before anything is loaded: a typing error runs nothing.
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        const std::string& command = commands[i];
+        if (command == "click" || command == "button") {
+            if (i + 1 >= commands.size() || !ParseNumber(commands[i + 1]))
+                return Fail(command + " wants a number after it", true);
+            ++i;
+        } else if (command != "init" && command != "menu" && command != "shortcut" && command != "register" &&
+                   command != "name" && command != "about" && command != "status") {
+            return Fail("unknown command " + command, true);
+        }
+    }
 
+    StagedFolder staged;
+    if (!configFolder.empty()) {
+        std::string error;
+        if (!staged.Stage(folder, configFolder, &error)) return Fail(error);
+        folder = staged.Path();
+    }
     std::string error;
     std::unique_ptr<host::PluginLibrary> library = host::PluginLibrary::Load(folder, &error);
     if (!library) {
@@ -159,6 +269,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("loaded %s\n", library->Path().c_str());
+    if (!configFolder.empty()) std::printf("  configuration from %s\n", configFolder.c_str());
     if (dryRun) g_desktop = std::make_unique<host::DesktopRecorder>(*library);
     const host::PluginExports& plugin = library->Exports();
     for (int i = 0; i < 8; ++i)
@@ -170,17 +281,16 @@ int main(int argc, char** argv) {
 
     for (std::size_t i = 0; i < commands.size(); ++i) {
         const std::string& command = commands[i];
-        const bool hasArgument = i + 1 < commands.size();
-        std::printf("%s%s%s\n", command.c_str(), hasArgument && (command == "click" || command == "button") ? " " : "",
-                    hasArgument && (command == "click" || command == "button") ? commands[i + 1].c_str() : "");
+        const bool numbered = command == "click" || command == "button";
+        const std::int32_t number = numbered ? *ParseNumber(commands[i + 1]) : 0;
+        std::printf("%s%s%s\n", command.c_str(), numbered ? " " : "", numbered ? commands[++i].c_str() : "");
         if (command == "init") {
             plugin.Init(0, 0);
             ReportHostCalls();
         } else if (command == "menu") {
             Menu(plugin);
-        } else if (command == "click" && hasArgument) {
-            const std::int32_t index = std::atoi(commands[++i].c_str());
-            std::printf("  answer: %s\n", plugin.OnClicSousMenu(index) ? "true" : "false");
+        } else if (command == "click") {
+            std::printf("  answer: %s\n", plugin.OnClicSousMenu(number) ? "true" : "false");
             ReportHostCalls();
         } else if (command == "shortcut") {
             std::printf("  answer: %s\n", plugin.OnGereRaccourci(0) ? "true" : "false");
@@ -188,8 +298,8 @@ int main(int argc, char** argv) {
         } else if (command == "register") {
             std::printf("  answer: %d\n", plugin.ApresCreationPlugin());
             ReportHostCalls();
-        } else if (command == "button" && hasArgument) {
-            Button(plugin, std::atoi(commands[++i].c_str()));
+        } else if (command == "button") {
+            Button(plugin, number);
         } else if (command == "name") {
             Name(plugin);
         } else if (command == "about") {
@@ -204,9 +314,6 @@ int main(int argc, char** argv) {
             ReportHostCalls();
             std::printf("  click 0: %s\n", plugin.OnClicSousMenu(0) ? "true" : "false");
             ReportHostCalls();
-        } else {
-            std::fprintf(stderr, "tidewire2: unknown command %s\n%s", command.c_str(), Usage);
-            return 2;
         }
     }
     g_desktop.reset();
