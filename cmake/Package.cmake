@@ -4,15 +4,20 @@
 # and a short user guide. Only the component "quickseek" goes in: the dependencies built in
 # the tree bring install rules of their own.
 set(QS_PACKAGE_COMPONENT quickseek)
-install(TARGETS Quickseek RUNTIME DESTINATION . LIBRARY DESTINATION . COMPONENT ${QS_PACKAGE_COMPONENT})
+install(TARGETS Quickseek RUNTIME DESTINATION . COMPONENT ${QS_PACKAGE_COMPONENT}
+                          LIBRARY DESTINATION . COMPONENT ${QS_PACKAGE_COMPONENT})
 install(TARGETS quickseek-check RUNTIME DESTINATION . COMPONENT ${QS_PACKAGE_COMPONENT})
-install(FILES ${QS_BITMAP} ${PROJECT_SOURCE_DIR}/examples/Quickseek.ini ${PROJECT_SOURCE_DIR}/examples/Quickseek_MY.ini
-        DESTINATION . COMPONENT ${QS_PACKAGE_COMPONENT})
+install(FILES ${QS_BITMAP} DESTINATION . COMPONENT ${QS_PACKAGE_COMPONENT})
 
-# The guide with Windows line ends, for Notepad.
+# The text files with Windows line ends, for Notepad; the guide gets the version.
 configure_file(${PROJECT_SOURCE_DIR}/tools/package/UserGuide.txt ${PROJECT_BINARY_DIR}/package/README.txt
                @ONLY NEWLINE_STYLE CRLF)
-install(FILES ${PROJECT_BINARY_DIR}/package/README.txt DESTINATION . COMPONENT ${QS_PACKAGE_COMPONENT})
+foreach(sample Quickseek.ini Quickseek_MY.ini)
+  configure_file(${PROJECT_SOURCE_DIR}/examples/${sample} ${PROJECT_BINARY_DIR}/package/${sample} @ONLY NEWLINE_STYLE CRLF)
+endforeach()
+install(FILES ${PROJECT_BINARY_DIR}/package/README.txt ${PROJECT_BINARY_DIR}/package/Quickseek.ini
+              ${PROJECT_BINARY_DIR}/package/Quickseek_MY.ini
+        DESTINATION . COMPONENT ${QS_PACKAGE_COMPONENT})
 
 if(WIN32)
   set(QS_PACKAGE_SYSTEM win32)
@@ -27,6 +32,7 @@ set(CPACK_PACKAGE_FILE_NAME Quickseek-${PROJECT_VERSION}-${QS_PACKAGE_SYSTEM})
 set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL ${QS_PACKAGE_COMPONENT})
 set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
-set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+# The files at the top of the archive: unpacked into the plug-in folder, they are in place.
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 set(CPACK_OUTPUT_FILE_PREFIX ${PROJECT_BINARY_DIR})
 include(CPack)
