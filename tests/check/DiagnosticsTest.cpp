@@ -51,6 +51,8 @@ const Mistake Mistakes[] = {
      "encode-out-of-range", "SEARCH_MAPS", "fr_ENCODE", "fr_ENCODE=7"},
     {"shortcut naming no key", Personal, "SHORTCUT=Ctrl+Alt+F10", "SHORTCUT=Ctrl+Alt+Fx", Severity::Warning,
      "shortcut-names-no-key", "OPTION", "SHORTCUT", "SHORTCUT=Ctrl+Alt+Fx"},
+    {"shortcut that a later file replaces", Main, "SHORTCUT=Ctrl+F10", "SHORTCUT=Ctrl+Fx", Severity::Warning,
+     "shortcut-names-no-key", "OPTION", "SHORTCUT", "SHORTCUT=Ctrl+Fx"},
     {"shortcut with spaces", Personal, "SHORTCUT=Ctrl+Alt+F10", "SHORTCUT=Ctrl + F10", Severity::Warning,
      "shortcut-names-no-key", "OPTION", "SHORTCUT", "SHORTCUT=Ctrl + F10"},
     {"title beyond 100 characters", Main, "en_TITLE=Search the web", "en_TITLE=" + Repeat("Search ", 20),

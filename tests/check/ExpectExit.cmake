@@ -1,6 +1,7 @@
 # Runs PROGRAM (under EMULATOR, if any) with ARGUMENTS ("|" between them) and fails unless it
 # exits with STATUS and its output (standard output and error together) matches the regular
-# expression OUTPUT.
+# expression OUTPUT. With JSON set, standard output must also be a JSON object whose exit_code
+# is STATUS.
 string(REPLACE "|" ";" arguments "${ARGUMENTS}")
 set(command ${PROGRAM} ${arguments})
 if(EMULATOR)
@@ -12,4 +13,13 @@ if(NOT status STREQUAL STATUS)
 endif()
 if(NOT "${out}${err}" MATCHES "${OUTPUT}")
   message(FATAL_ERROR "output does not match ${OUTPUT}:\n${out}${err}")
+endif()
+if(JSON)
+  string(JSON code ERROR_VARIABLE problem GET "${out}" exit_code)
+  if(problem)
+    message(FATAL_ERROR "not JSON: ${problem}\n${out}")
+  endif()
+  if(NOT code EQUAL STATUS)
+    message(FATAL_ERROR "exit_code ${code} in the JSON, expected ${STATUS}")
+  endif()
 endif()

@@ -59,6 +59,7 @@ struct OptionsAfterFile {
     TPluginOptions values;
     Origin encode, navigator, clipboard, trim, ctrlMenu, beep, shortcut;
     std::uint16_t shortcutCode = 0;  // what the shortcut text parses to
+    std::string shortcutKeys;        // that code written out again, as this system names its keys
 };
 
 struct EntryReport {

@@ -136,13 +136,6 @@ void ReportPassedSections(const std::vector<SectionOutcome>& outcomes, const Che
                          {outcome->language});
         }
     }
-    for (const Diagnostic& diagnostic : findings.All()) {
-        if (diagnostic.code != "section-name-not-entry") continue;
-        const std::string& message = diagnostic.message;
-        const std::size_t reason = message.find(": ");
-        report.passedSections.push_back(
-            PassedSection{diagnostic.where, reason == std::string::npos ? message : message.substr(reason + 2), {}});
-    }
 }
 
 bool SameProblem(const Diagnostic& a, const Diagnostic& b) {
@@ -190,7 +183,7 @@ CheckReport CheckFolder(const CheckRequest& request) {
         const LoadRecord record = RecordLoad(state, context.folder, language);
         if (report.options.empty()) {
             report.options = AnalyzeOptions(record, context, findings);
-            CheckSections(context, record, findings);
+            CheckSections(context, record, findings, report.passedSections);
         }
         EntryAnalysis analysis = AnalyzeEntries(record, state, report.options, context, findings);
         FindDisplayName(context, analysis.report, findings);

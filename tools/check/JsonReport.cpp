@@ -80,7 +80,8 @@ std::string OptionsJson(const OptionsAfterFile& after) {
            ",\"CTRLMENU\":" + Field(Json::Bool(v.CtrlMenu), after.ctrlMenu) +
            ",\"BEEP\":" + Field(Json::Bool(v.BeepOnFailure), after.beep) +
            ",\"SHORTCUT\":" + Field(Json::String(v.Shortcut), after.shortcut) +
-           ",\"shortcut_code\":" + std::to_string(after.shortcutCode) + "}";
+           ",\"shortcut_code\":" + std::to_string(after.shortcutCode) +
+           ",\"shortcut_keys\":" + Json::String(after.shortcutKeys) + "}";
 }
 
 std::string EntryJson(const EntryReport& entry) {

@@ -12,14 +12,14 @@ namespace {
 
 const char* const OptionSection = "OPTION";
 
-Origin* OriginOf(OptionsAfterFile& options, const std::string& key) {
-    if (key == "ENCODE") return &options.encode;
-    if (key == "NAVIGATOR") return &options.navigator;
-    if (key == "CLIPBOARD") return &options.clipboard;
-    if (key == "TRIM") return &options.trim;
-    if (key == "CTRLMENU") return &options.ctrlMenu;
-    if (key == "BEEP") return &options.beep;
-    return &options.shortcut;
+Origin OptionsAfterFile::*OriginMember(const std::string& key) {
+    if (key == "ENCODE") return &OptionsAfterFile::encode;
+    if (key == "NAVIGATOR") return &OptionsAfterFile::navigator;
+    if (key == "CLIPBOARD") return &OptionsAfterFile::clipboard;
+    if (key == "TRIM") return &OptionsAfterFile::trim;
+    if (key == "CTRLMENU") return &OptionsAfterFile::ctrlMenu;
+    if (key == "BEEP") return &OptionsAfterFile::beep;
+    return &OptionsAfterFile::shortcut;
 }
 
 std::string ValueHeldBefore(const OptionsAfterFile& before, const std::string& key) {
@@ -36,7 +36,7 @@ void CheckOptionKey(const FileContext& file, const RecordedOptionKey& option, co
                     OptionsAfterFile& after, Findings& findings) {
     if (!option.text.present) return;
     const Location where = file.Where(OptionSection, option.key);
-    Origin* origin = OriginOf(after, option.key);
+    Origin* origin = &(after.*OriginMember(option.key));
     if (option.key == "SHORTCUT") {
         *origin = Origin{Origin::Key, where};
         return;
@@ -58,10 +58,31 @@ void CheckOptionKey(const FileContext& file, const RecordedOptionKey& option, co
     }
 }
 
+// Every SHORTCUT a file writes that names no key: the one in force registers no shortcut, an
+// earlier one would as soon as the later file no longer replaced it.
+void CheckShortcuts(const std::vector<OptionsAfterFile>& timeline, Findings& findings) {
+    for (std::size_t i = 0; i < timeline.size(); ++i) {
+        const OptionsAfterFile& after = timeline[i];
+        const bool written = after.shortcut.kind == Origin::Key && after.shortcut.where.file == after.file;
+        if (!written || after.shortcutCode != 0) continue;
+        const std::string& text = after.values.Shortcut;
+        std::string message =
+            text.empty() ? "SHORTCUT is empty, so no shortcut is registered: the first entry runs from the menu only"
+                         : "SHORTCUT=" + text +
+                               " names no key, so no shortcut is registered; write modifiers Maj+ Ctrl+ Alt+ (or ^) "
+                               "and a key name as this system names it, such as Ctrl+F10, with no spaces";
+        const OptionsAfterFile& last = timeline.back();
+        if (&last != &after && last.shortcut.where.file != after.file) {
+            message += " (for now " + last.file + " replaces it with " + Quoted(last.values.Shortcut) + ")";
+        }
+        findings.Add(Severity::Warning, "shortcut-names-no-key", after.shortcut.where, std::move(message));
+    }
+}
+
 }  // namespace
 
 const Origin& OptionOrigin(const OptionsAfterFile& options, const std::string& key) {
-    return *OriginOf(const_cast<OptionsAfterFile&>(options), key);
+    return options.*OriginMember(key);
 }
 
 std::vector<OptionsAfterFile> AnalyzeOptions(const LoadRecord& record, const CheckContext& context, Findings& findings) {
@@ -76,19 +97,11 @@ std::vector<OptionsAfterFile> AnalyzeOptions(const LoadRecord& record, const Che
         after.values = recorded.after;
         for (const RecordedOptionKey& option : recorded.optionKeys) CheckOptionKey(*file, option, current, after, findings);
         after.shortcutCode = ParseShortcut(after.values.Shortcut);
+        after.shortcutKeys = after.shortcutCode ? FormatShortcut(after.shortcutCode) : std::string();
         timeline.push_back(after);
         current = std::move(after);
     }
-    if (!timeline.empty() && timeline.back().shortcutCode == 0) {
-        const OptionsAfterFile& last = timeline.back();
-        const std::string& text = last.values.Shortcut;
-        findings.Add(Severity::Warning, "shortcut-names-no-key", last.shortcut.where,
-                     text.empty() ? "SHORTCUT is empty: no shortcut is registered, and the first entry runs from the "
-                                    "menu only"
-                                  : "SHORTCUT=" + text +
-                                        " names no key, so no shortcut works; write modifiers Maj+ Ctrl+ Alt+ (or ^) "
-                                        "and a key name as this system names it, such as Ctrl+F10, with no spaces");
-    }
+    CheckShortcuts(timeline, findings);
     return timeline;
 }
 

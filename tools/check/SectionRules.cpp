@@ -68,31 +68,42 @@ bool IsComment(const std::string& key) { return !key.empty() && (key[0] == ';' |
 // The first word of a line without "=", to tell a key that lost its "=" from a remark.
 std::string FirstWord(const std::string& line) { return line.substr(0, line.find_first_of(" \t:")); }
 
+// How the keys of a section are named.
+enum class KeyNaming {
+    Plain,            // as they stand: OPTION, Button
+    Localized,        // a language prefix, with the French key as fallback: search entries
+    LocalizedAlone,   // a language prefix and no fallback: the display name
+};
+
 class SectionChecker {
 public:
-    SectionChecker(const FileContext& file, Findings& findings) : file_(file), findings_(findings) {}
+    SectionChecker(const FileContext& file, Findings& findings, std::vector<PassedSection>& passed)
+        : file_(file), findings_(findings), passed_(passed) {}
 
     void Check(const ScannedSection& section, SectionKind kind) {
         switch (kind) {
-        case SectionKind::Options: CheckKeys(section, OptionKeys, false); break;
-        case SectionKind::Button: CheckKeys(section, ButtonKeys, false); break;
+        case SectionKind::Options: CheckKeys(section, OptionKeys, KeyNaming::Plain); break;
+        case SectionKind::Button: CheckKeys(section, ButtonKeys, KeyNaming::Plain); break;
         case SectionKind::Description:
             if (file_.name == PersonalFileName) {
                 Warn("description-in-personal-file", At(section),
                      "a [DESCRIPTION] section in " + file_.name + " has no effect: the plug-in's name is read from " +
                          MainFileName + " only");
             }
-            CheckKeys(section, NameFields, true);
+            CheckKeys(section, NameFields, KeyNaming::LocalizedAlone);
             break;
-        case SectionKind::Entry: CheckKeys(section, EntryFields(), true); break;
-        case SectionKind::EntryLike:
+        case SectionKind::Entry: CheckKeys(section, EntryFields(), KeyNaming::Localized); break;
+        case SectionKind::EntryLike: {
+            const std::string reason =
+                std::string("a section is a search entry only when its name begins with SEARCH_ exactly, in capitals "
+                            "and with its underscore") +
+                (UpperAscii(section.name).compare(0, 7, EntryPrefix) == 0 ? " (here it is not in capitals)"
+                                                                           : " (here the underscore is missing)");
             findings_.Add(Severity::Error, "section-name-not-entry", At(section),
-                          "[" + section.name + "] gives no entry: a section is a search entry only when its name "
-                          "begins with SEARCH_ exactly, in capitals and with its underscore" +
-                              (UpperAscii(section.name).compare(0, 7, EntryPrefix) == 0
-                                   ? std::string(" (here it is not in capitals)")
-                                   : std::string(" (here the underscore is missing)")));
+                          "[" + section.name + "] gives no entry: " + reason);
+            passed_.push_back(PassedSection{At(section), reason, {}});
             break;
+        }
         case SectionKind::Unknown:
             Warn("unknown-section", At(section),
                  "the plug-in never reads [" + section.name + "]: it reads [OPTION], [SEARCH_...], [DESCRIPTION] and "
@@ -102,7 +113,8 @@ public:
     }
 
 private:
-    void CheckKeys(const ScannedSection& section, const std::vector<std::string>& fields, bool localized) {
+    void CheckKeys(const ScannedSection& section, const std::vector<std::string>& fields, KeyNaming naming) {
+        const bool localized = naming != KeyNaming::Plain;
         for (std::size_t i = 0; i < section.keys.size(); ++i) {
             const ScannedKey& key = section.keys[i];
             if (IsComment(key.name) || key.name.empty()) continue;
@@ -122,11 +134,13 @@ private:
                          std::to_string(first->line));
                 continue;
             }
-            CheckKeyName(key, where, fields, localized);
+            CheckKeyName(key, where, fields, naming);
         }
     }
 
-    void CheckKeyName(const ScannedKey& key, const Location& where, const std::vector<std::string>& fields, bool localized) {
+    void CheckKeyName(const ScannedKey& key, const Location& where, const std::vector<std::string>& fields,
+                      KeyNaming naming) {
+        const bool localized = naming != KeyNaming::Plain;
         const KeyParts parts = SplitKey(key.name, fields);
         // "fr_URL https://...?q=%1": the "=" of the value ends the key's name.
         const std::string word = FirstWord(key.name);
@@ -147,8 +161,7 @@ private:
                  key.name + " is not a key of this section, so it is never read; the keys are a language prefix such "
                             "as fr_ or en_ followed by " + List(fields));
         } else if (parts.prefix.empty()) {
-            // Only the keys of search entries fall back to French; the display name has no fallback.
-            const bool hasFallback = &fields == &EntryFields();
+            const bool hasFallback = naming == KeyNaming::Localized;
             Warn("key-without-language-prefix", where,
                  key.name + " has no language prefix, so it is never read: write " +
                      (hasFallback ? "fr_" + key.name + " (used for every language without a key of its own) or en_" +
@@ -174,6 +187,7 @@ private:
 
     const FileContext& file_;
     Findings& findings_;
+    std::vector<PassedSection>& passed_;
 };
 
 // The plug-in sees the section names that fit into its list; a section beyond is never read.
@@ -223,10 +237,11 @@ std::vector<std::string> LanguagesInFiles(const CheckContext& context) {
     return languages;
 }
 
-void CheckSections(const CheckContext& context, const LoadRecord& record, Findings& findings) {
+void CheckSections(const CheckContext& context, const LoadRecord& record, Findings& findings,
+                   std::vector<PassedSection>& passed) {
     for (const FileContext& file : context.files) {
         if (!file.exists) continue;
-        SectionChecker checker(file, findings);
+        SectionChecker checker(file, findings, passed);
         for (std::size_t i = 0; i < file.scan.sections.size(); ++i) {
             const ScannedSection& section = file.scan.sections[i];
             const ScannedSection* first = file.scan.Find(section.name);

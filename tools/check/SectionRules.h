@@ -13,7 +13,9 @@ namespace qs::check {
 std::vector<std::string> LanguagesInFiles(const CheckContext& context);
 
 // record: any one load of the folder (the section lists do not depend on the language).
-void CheckSections(const CheckContext& context, const LoadRecord& record, Findings& findings);
+// passed: receives the sections whose name looks like a search entry's but is none.
+void CheckSections(const CheckContext& context, const LoadRecord& record, Findings& findings,
+                   std::vector<PassedSection>& passed);
 
 // The fields of a search entry, as written after the language prefix.
 const std::vector<std::string>& EntryFields();

@@ -48,7 +48,9 @@ void WriteOptions(std::ostringstream& out, const CheckReport& report) {
             {"TRIM", OnOff(v.Trim), after.trim},
             {"CTRLMENU", OnOff(v.CtrlMenu), after.ctrlMenu},
             {"BEEP", OnOff(v.BeepOnFailure), after.beep},
-            {"SHORTCUT", Shown(v.Shortcut) + (after.shortcutCode ? " (code " + Hex16(after.shortcutCode) + ")" : " (no key)"),
+            {"SHORTCUT",
+             Shown(v.Shortcut) + (after.shortcutCode ? " (" + after.shortcutKeys + ", " + Hex16(after.shortcutCode) + ")"
+                                                     : " (no key)"),
              after.shortcut},
         };
         for (const auto& row : rows)
