@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
         }
     }
 
-    qs::check::PrepareConsoleForUtf8();
+    const qs::check::Utf8Console console;
     const qs::check::CheckReport report = qs::check::CheckFolder(request);
     if (!report.fatal.empty() && !json) {
         std::fputs(qs::check::WriteText(report).c_str(), stderr);
@@ -105,5 +105,6 @@ int main(int argc, char** argv) {
     }
     const std::string output = json ? qs::check::WriteJson(report) : qs::check::WriteText(report);
     std::fwrite(output.data(), 1, output.size(), stdout);
+    std::fflush(stdout);
     return report.ExitCode();
 }

@@ -5,6 +5,7 @@ namespace qs::check {
 
 std::string SystemTextToUtf8(const std::string& text) { return text; }
 
-void PrepareConsoleForUtf8() {}
+Utf8Console::Utf8Console() = default;
+Utf8Console::~Utf8Console() = default;
 
 }  // namespace qs::check

@@ -18,6 +18,12 @@ std::string SystemTextToUtf8(const std::string& text) {
     return utf8;
 }
 
-void PrepareConsoleForUtf8() { SetConsoleOutputCP(CP_UTF8); }
+Utf8Console::Utf8Console() : previous_(GetConsoleOutputCP()) {
+    if (previous_ != 0) SetConsoleOutputCP(CP_UTF8);
+}
+
+Utf8Console::~Utf8Console() {
+    if (previous_ != 0) SetConsoleOutputCP(previous_);
+}
 
 }  // namespace qs::check
