@@ -54,7 +54,7 @@ void WriteOptions(std::ostringstream& out, const CheckReport& report) {
              after.shortcut},
         };
         for (const auto& row : rows)
-            out << "  " << Pad(row.key, 10) << " " << Pad(row.value, 34) << " " << DescribeOrigin(row.origin) << "\n";
+            out << "  " << Pad(row.key, 10) << " " << Pad(row.value, 40) << "  " << DescribeOrigin(row.origin) << "\n";
     }
 }
 

@@ -9,7 +9,7 @@ std::string DescribeEncode(std::int32_t encode) {
     const std::string number = std::to_string(encode);
     switch (encode) {
     case EncodeNone: return number + " (no encoding)";
-    case EncodeUrl: return number + " (URL-encoding of the Windows-1252 bytes)";
+    case EncodeUrl: return number + " (URL-encoding of Windows-1252 bytes)";
     case EncodeUtf8Url: return number + " (UTF-8, then URL-encoding)";
     default: return number + " (acts as 0: no encoding)";
     }
