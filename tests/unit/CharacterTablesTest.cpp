@@ -56,6 +56,27 @@ TEST(CharacterTables, FlipCaseIsItsOwnInverseAndFollowsTheCaseMapping) {
     }
 }
 
+// The letter-case part, byte by byte from the platform's single-byte mapping: an upper-case
+// letter lowers to a byte that uppers back to it, and the other way round. The tables are
+// built from far fewer platform calls; they must come out the same.
+TEST(CharacterTables, CasePartIsTheByteByByteCaseMapping) {
+    const qs::CharacterTables tables = qs::BuildCharacterTables();
+    for (unsigned c = 0; c < 256; ++c) {
+        const auto byte = static_cast<unsigned char>(c);
+        const unsigned char upper = qs::UpperByte(byte);
+        const unsigned char lower = qs::LowerByte(byte);
+        const bool isLower = upper != byte && qs::LowerByte(upper) == byte;
+        const bool isUpper = lower != byte && qs::UpperByte(lower) == byte;
+        EXPECT_EQ(tables[Layout::kLowerCase + c], isUpper ? lower : byte) << c;
+        EXPECT_EQ(tables[Layout::kFlipCase + c], isLower ? upper : isUpper ? lower : byte) << c;
+        EXPECT_EQ((tables[Layout::kUpperBits + c / 8] >> (c % 8)) & 1, isUpper ? 1 : 0) << c;
+        EXPECT_EQ((tables[Layout::kLowerBits + c / 8] >> (c % 8)) & 1, isLower ? 1 : 0) << c;
+        const unsigned letterTypes = Layout::kTypeLetter | Layout::kTypeLowerLetter;
+        const unsigned expectedTypes = (isUpper || isLower ? Layout::kTypeLetter : 0u) | (isLower ? Layout::kTypeLowerLetter : 0u);
+        EXPECT_EQ(tables[Layout::kTypes + c] & letterTypes, expectedTypes) << c;
+    }
+}
+
 TEST(CharacterTables, ClassEscapesMatchExactlyTheirBytes) {
     for (unsigned c = 1; c < 256; ++c) {
         const std::string text(1, static_cast<char>(c));
