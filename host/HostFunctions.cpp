@@ -29,7 +29,8 @@ QS_HOST_FUNCTION void QS_STDCALL TexteSelectionne(std::int32_t alwaysZero, char*
     Record("TexteSelectionne", {alwaysZero, buffer != nullptr && *buffer != nullptr});
     if (buffer == nullptr || *buffer == nullptr) return;
     const host::HostScript& script = Script();
-    const std::string text = script.writtenText.value_or(script.selection.value_or(std::string()));
+    static const std::string nothing;
+    const std::string& text = script.writtenText ? *script.writtenText : script.selection ? *script.selection : nothing;
     // A well-behaved host writes at most the length it reported, and a zero.
     const std::size_t room = static_cast<std::size_t>(std::max<std::int32_t>(ReportedLength(), 0));
     const std::size_t count = std::min(text.size(), room);
