@@ -28,7 +28,7 @@ constexpr void SetBit(CharacterTables& tables, std::size_t bitmap, unsigned c) {
 }
 
 // Everything but letter case: identity case maps, the class bitmaps, the type bytes.
-constexpr CharacterTables MakeCaselessPart() {
+constexpr CharacterTables MakeWithoutLetterCase() {
     CharacterTables tables{};
     for (unsigned c = 0; c < 256; ++c) {
         tables[Layout::kLowerCase + c] = static_cast<std::uint8_t>(c);
@@ -50,12 +50,13 @@ constexpr CharacterTables MakeCaselessPart() {
     return tables;
 }
 
-constexpr CharacterTables kCaselessPart = MakeCaselessPart();
+constexpr CharacterTables kWithoutLetterCase = MakeWithoutLetterCase();
 
 }  // namespace
 
-CharacterTables BuildCharacterTables() {
-    CharacterTables tables = kCaselessPart;
+CharacterTables BuildCharacterTables(LetterCase letterCase) {
+    CharacterTables tables = kWithoutLetterCase;
+    if (letterCase == LetterCase::Omitted) return tables;
     std::string lower(256, '\0');
     for (unsigned c = 0; c < 256; ++c) lower[c] = static_cast<char>(c);
     LowerInPlace(lower);

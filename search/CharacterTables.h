@@ -36,8 +36,16 @@ struct CharacterTableLayout {
 
 using CharacterTables = std::array<std::uint8_t, CharacterTableLayout::kSize>;
 
+enum class LetterCase {
+    FromPlatform,
+    // Identity case maps and no letters: enough for a pattern that never turns (?i) on, as
+    // PCRE2 reads letter case only for a part of a pattern that ignores it. Saves the
+    // platform's case mapping calls.
+    Omitted,
+};
+
 // Two bytes are case partners only when each maps to the other, so the flip-case map is its
 // own inverse, as PCRE2 expects, whatever the system's mapping does with odd letters.
-CharacterTables BuildCharacterTables();
+CharacterTables BuildCharacterTables(LetterCase letterCase = LetterCase::FromPlatform);
 
 }  // namespace qs

@@ -71,10 +71,21 @@ public:
     explicit Estimator(const std::vector<Alternative>& alternatives) { RecordGroupLengths(alternatives); }
 
     Cost Alternatives(const std::vector<Alternative>& alternatives) const {
+        std::vector<const Alternative*> all;
+        all.reserve(alternatives.size());
+        for (const Alternative& alternative : alternatives) all.push_back(&alternative);
+        return Alternatives(all);
+    }
+
+    Cost Alternatives(const std::vector<const Alternative*>& alternatives) const {
         std::vector<Cost> costs;
-        for (const Alternative& alternative : alternatives) costs.push_back(Sequence(alternative));
         std::vector<const ByteSet*> firsts;
-        for (const Alternative& alternative : alternatives) firsts.push_back(FirstBytes(alternative));
+        costs.reserve(alternatives.size());
+        firsts.reserve(alternatives.size());
+        for (const Alternative* alternative : alternatives) {
+            costs.push_back(Sequence(*alternative));
+            firsts.push_back(FirstBytes(*alternative));
+        }
         const bool allKnown = std::all_of(firsts.begin(), firsts.end(), [](const ByteSet* first) { return first; });
         if (!allKnown) {
             Cost total;
@@ -91,7 +102,7 @@ public:
         };
         for (std::size_t i = 0; i < firsts.size(); ++i) {
             for (std::size_t j = i + 1; j < firsts.size(); ++j) {
-                if ((*firsts[i] & *firsts[j]).any()) cluster[root(j)] = root(i);
+                if (firsts[i]->SharesAnyWith(*firsts[j])) cluster[root(j)] = root(i);
             }
         }
         Cost worst;
@@ -135,7 +146,7 @@ private:
     static bool RefusesGivenBack(const Item& repeat, const Item& next) {
         if (repeat.kind != ItemKind::Bytes || !repeat.VariableCount()) return false;
         if (next.kind == ItemKind::TextEnd) return true;
-        return next.kind == ItemKind::Bytes && next.minimum >= 1 && (repeat.bytes & next.bytes).none();
+        return next.kind == ItemKind::Bytes && next.minimum >= 1 && !repeat.bytes.SharesAnyWith(next.bytes);
     }
 
     // The byte set an alternative's first byte must come from, when its first item says so.
@@ -245,10 +256,10 @@ std::optional<SearchWorkBound> BoundSearchWork(const std::vector<Alternative>& a
 
     // At the first byte every alternative may run; at every later start position only those
     // that do not begin with \A, the others refusing at their first callout.
-    std::vector<Alternative> floating;
+    std::vector<const Alternative*> floating;
     for (const Alternative& alternative : alternatives) {
         if (alternative.items.empty() || alternative.items.front().kind != ItemKind::TextStart) {
-            floating.push_back(alternative);
+            floating.push_back(&alternative);
         }
     }
     const Linear first = estimator.Alternatives(alternatives).work;

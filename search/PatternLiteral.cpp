@@ -16,10 +16,8 @@ std::string RequiredLiteral(const std::vector<Alternative>& alternatives) {
         case ItemKind::CaseOption:
             continue;  // no byte of the text between the neighbours
         case ItemKind::Bytes:
-            if (item.bytes.count() == 1 && !item.VariableCount()) {
-                unsigned byte = 0;
-                while (!item.bytes.test(byte)) ++byte;
-                run.append(item.minimum, static_cast<char>(byte));
+            if (item.bytes.Count() == 1 && !item.VariableCount()) {
+                run.append(item.minimum, static_cast<char>(item.bytes.Lowest()));
                 if (run.size() > longest.size()) longest = run;
                 continue;
             }

@@ -49,7 +49,9 @@ bool IsAnchored(const pcre2_code* code) {
 
 bool MatchTranslatedPattern(const std::string& pcre2Pattern, const std::string& text, MatchEngine engine,
                             Metering metering) {
-    const CharacterTables tables = BuildCharacterTables();
+    // The translator turns case-insensitive matching on with "(?i)" and no other way.
+    const bool ignoresCase = metering == Metering::Always || pcre2Pattern.find("(?i)") != std::string::npos;
+    const CharacterTables tables = BuildCharacterTables(ignoresCase ? LetterCase::FromPlatform : LetterCase::Omitted);
     const std::uint64_t budget = SearchBudget(text.size());
     bool metered = true;
     if (metering == Metering::WhereNeeded) {

@@ -12,7 +12,7 @@ enum class MatchEngine {
 
 enum class Metering {
     WhereNeeded,  // the work meter only for patterns that could spend the budget
-    Always,       // the meter for every pattern, and every text searched by PCRE2
+    Always,       // the meter for every pattern, every text searched by PCRE2, full tables
 };
 
 // True when pcre2Pattern (from TranslatePattern) matches anywhere in text. Every failure,

@@ -83,7 +83,7 @@ private:
             if (!ReadClass(item.bytes)) return false;
         } else if (c == '.') {
             ++at_;
-            item.bytes.set();
+            item.bytes.SetAll();
         } else if (IsAlphanumeric(c)) {
             ++at_;
             item.bytes = Literal(static_cast<unsigned char>(c));
@@ -156,7 +156,6 @@ private:
         const bool negated = Peek(0) == '^';
         if (negated) ++at_;
         ByteSet members;
-        ByteSet escapes;
         for (;;) {
             if (at_ >= text_.size()) return false;
             if (text_[at_] == ']') {
@@ -164,7 +163,7 @@ private:
                 break;
             }
             if (Peek(0) == '\\' && std::strchr("dDwWsS", Peek(1)) != nullptr && Peek(1) != '\0') {
-                escapes |= ClassEscape(Peek(1));
+                members |= ClassEscape(Peek(1));
                 at_ += 2;
                 continue;
             }
@@ -175,10 +174,9 @@ private:
                 ++at_;
                 if (!ReadClassByte(last) || last < first) return false;
             }
-            for (unsigned byte = first; byte <= last; ++byte) members.set(byte);
+            for (unsigned byte = first; byte <= last; ++byte) AddByte(members, static_cast<unsigned char>(byte));
         }
-        if (caseless_) members |= OtherCase(members);
-        bytes = negated ? ~(members | escapes) : (members | escapes);
+        bytes = negated ? ~members : members;
         return true;
     }
 
@@ -213,27 +211,21 @@ private:
 
     ByteSet Literal(unsigned char byte) const {
         ByteSet bytes;
-        bytes.set(byte);
-        if (caseless_) bytes |= OtherCase(bytes);
+        AddByte(bytes, byte);
         return bytes;
     }
 
-    ByteSet OtherCase(const ByteSet& bytes) const {
-        ByteSet other;
-        for (unsigned byte = 0; byte < 256; ++byte) {
-            if (bytes.test(byte)) other.set(tables_[Layout::kFlipCase + byte]);
-        }
-        return other;
+    // The byte, and under (?i) its other case.
+    void AddByte(ByteSet& bytes, unsigned char byte) const {
+        bytes.Set(byte);
+        if (caseless_) bytes.Set(tables_[Layout::kFlipCase + byte]);
     }
 
     ByteSet ClassEscape(char letter) const {
         const std::size_t bitmap = (letter == 'd' || letter == 'D')   ? Layout::kDigitBits
                                    : (letter == 'w' || letter == 'W') ? Layout::kWordBits
                                                                       : Layout::kSpaceBits;
-        ByteSet bytes;
-        for (unsigned byte = 0; byte < 256; ++byte) {
-            if ((tables_[bitmap + byte / 8] >> (byte % 8)) & 1) bytes.set(byte);
-        }
+        const ByteSet bytes = ByteSet::FromBitmap(tables_.data() + bitmap);
         return (letter >= 'A' && letter <= 'Z') ? ~bytes : bytes;
     }
 

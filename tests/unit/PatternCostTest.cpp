@@ -93,8 +93,8 @@ struct Sample {
 std::vector<Sample> RandomSamples(unsigned seed, int count) {
     std::mt19937 random(seed);
     const auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
-    static const char* const kAtoms[] = {"a", "a", "a", "b", "A", ".", "[ab]", "[^b]", "[a-c]", "\\d", "\\w",
-                                          "\\s", "\\W", "1", " ", "\\x61", "\\n"};
+    static const char* const kAtoms[] = {"a", "a", "a", "b", "A", ".", "[ab]", "[^b]", "[a-c]", "[aA]", "[^Aa]",
+                                          "\\d", "\\w", "\\s", "\\W", "1", " ", "\\x61", "\\n"};
     static const char* const kAssertions[] = {"\\b", "\\B", "^", "$", "\\A", "\\Z"};
     static const char* const kQuantifiers[] = {"?", "{2}", "{0,3}", "{1,2}", "*", "+", "??", "{2,9}?", "+?", "{0,20}"};
     std::vector<Sample> samples;
