@@ -1,10 +1,15 @@
 // Query encoding: trimming, Windows-1252 to UTF-8, percent-encoding and the "%1" placeholder.
-// The two encoders size their output once for the worst case (three bytes per input byte),
-// write it in one pass and cut it to the length written.
+// The two encoders size their output once, write it in one pass and cut it to the length
+// written: byte by byte into room for the worst case (three bytes per input byte), or, where
+// the processor has the vector loops of search/VectorEncoding.h, by blocks into room for the
+// length those loops count first.
 #include "search/QueryEncoding.h"
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
+
+#include "search/VectorEncoding.h"
 
 namespace qs {
 
@@ -75,37 +80,73 @@ std::string TrimSpaces(std::string text) {
     return text;
 }
 
-std::string UrlEncode(const std::string& text) {
-    std::string encoded = WorstCaseBuffer(text.size());
-    char* out = &encoded[0];
-    for (const char c : text) {
-        const UrlEncoding& encoding = kUrlEncoding[static_cast<unsigned char>(c)];
-        // All three bytes are written; the pointer advances past the ones that count.
+namespace {
+
+// Room the vector loops may write beyond their last byte.
+constexpr std::size_t kVectorSlack = 64;
+
+// Writes all three bytes; the pointer advances past the ones that count.
+char* EncodeUrlBytes(const unsigned char* bytes, std::size_t count, char* out) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const UrlEncoding& encoding = kUrlEncoding[bytes[i]];
         out[0] = encoding.text[0];
         out[1] = encoding.text[1];
         out[2] = encoding.text[2];
         out += encoding.length;
     }
+    return out;
+}
+
+char* WriteUtf8(unsigned char byte, char* out) {
+    const unsigned codePoint = Cp1252Table[byte];
+    if (codePoint < 0x80) {
+        *out++ = static_cast<char>(codePoint);
+    } else if (codePoint < 0x800) {
+        *out++ = static_cast<char>(0xC0 | (codePoint >> 6));
+        *out++ = static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else {
+        *out++ = static_cast<char>(0xE0 | (codePoint >> 12));
+        *out++ = static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (codePoint & 0x3F));
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string UrlEncode(const std::string& text) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    if (vector_encoding::Available()) {
+        const std::size_t length = vector_encoding::UrlEncodedLength(bytes, text.size());
+        std::string encoded(length + kVectorSlack, '\0');
+        char* out = &encoded[0];
+        const std::size_t done = vector_encoding::UrlEncodePrefix(bytes, text.size(), out, &out);
+        EncodeUrlBytes(bytes + done, text.size() - done, out);
+        encoded.resize(length);
+        return encoded;
+    }
+    std::string encoded = WorstCaseBuffer(text.size());
+    char* out = EncodeUrlBytes(bytes, text.size(), &encoded[0]);
     encoded.resize(static_cast<std::size_t>(out - encoded.data()));
     return encoded;
 }
 
 std::string Cp1252ToUtf8(const std::string& text) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    if (vector_encoding::Available()) {
+        std::string utf8(vector_encoding::Utf8LengthBound(bytes, text.size()) + kVectorSlack, '\0');
+        char* out = &utf8[0];
+        for (std::size_t i = 0; i < text.size();) {
+            i += vector_encoding::Latin1ToUtf8Prefix(bytes + i, text.size() - i, out, &out);
+            // The block the vector loop stopped at (it holds a byte 0x80-0x9F), or the last bytes.
+            for (const std::size_t end = std::min(text.size(), i + 32); i < end; ++i) out = WriteUtf8(bytes[i], out);
+        }
+        utf8.resize(static_cast<std::size_t>(out - utf8.data()));
+        return utf8;
+    }
     std::string utf8 = WorstCaseBuffer(text.size());
     char* out = &utf8[0];
-    for (const char c : text) {
-        const unsigned codePoint = Cp1252Table[static_cast<unsigned char>(c)];
-        if (codePoint < 0x80) {
-            *out++ = static_cast<char>(codePoint);
-        } else if (codePoint < 0x800) {
-            *out++ = static_cast<char>(0xC0 | (codePoint >> 6));
-            *out++ = static_cast<char>(0x80 | (codePoint & 0x3F));
-        } else {
-            *out++ = static_cast<char>(0xE0 | (codePoint >> 12));
-            *out++ = static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-            *out++ = static_cast<char>(0x80 | (codePoint & 0x3F));
-        }
-    }
+    for (const unsigned char byte : text) out = WriteUtf8(byte, out);
     utf8.resize(static_cast<std::size_t>(out - utf8.data()));
     return utf8;
 }

@@ -175,6 +175,33 @@ TEST(Cp1252ToUtf8, LongTextKeepsEveryCharacterInOrder) {
     EXPECT_EQ(Cp1252ToUtf8(text), expected);
 }
 
+// Long texts are encoded by blocks where the processor allows it; a block must give what its
+// bytes give one at a time. Texts of every length around the block sizes, mostly letters and
+// spaces with a few bytes that grow (accents, punctuation, the bytes 0x80-0x9F) anywhere.
+TEST(QueryEncoding, LongTextsEncodeAsTheirBytesOneByOne) {
+    std::uint32_t state = 7;
+    const auto next = [&state] {
+        state = state * 1103515245u + 12345u;
+        return state >> 16;
+    };
+    for (std::size_t length = 0; length < 700; length += 1 + length / 16) {
+        for (int round = 0; round < 8; ++round) {
+            std::string text;
+            std::string urlExpected;
+            std::string utf8Expected;
+            const unsigned rareness = 2 + next() % 40;
+            for (std::size_t i = 0; i < length; ++i) {
+                const unsigned value = next() % rareness == 0 ? next() % 256 : "abc XYZ019-._"[next() % 13];
+                text += Byte(value);
+                urlExpected += UrlEncode(Byte(value));
+                utf8Expected += Cp1252ToUtf8(Byte(value));
+            }
+            EXPECT_EQ(UrlEncode(text), urlExpected) << "length " << length << ", round " << round;
+            EXPECT_EQ(Cp1252ToUtf8(text), utf8Expected) << "length " << length << ", round " << round;
+        }
+    }
+}
+
 struct InsertCase {
     std::string urlTemplate;
     std::string text;
