@@ -5,6 +5,7 @@
 #include "platform/Shell.h"
 #include "plugin/DUnitExternal.h"
 #include "search/EntryLookup.h"
+#include "search/QueryEncodeMode.h"
 #include "search/QueryEncoding.h"
 #include "search/SelectionFilter.h"
 #include "search/SelectionReader.h"
@@ -27,14 +28,6 @@ private:
 
 void SignalFailure(const PluginState& state) {
     if (state.PluginOptions.BeepOnFailure) HostBeep();
-}
-
-std::string Encode(const std::string& text, std::int32_t mode) {
-    switch (mode) {
-        case EncodeUrl: return UrlEncode(text);
-        case EncodeUtf8Url: return UrlEncode(Cp1252ToUtf8(text));
-        default: return text;
-    }
 }
 
 }  // namespace
@@ -77,7 +70,7 @@ void RunSearch(std::int32_t index) {
         return;
     }
     if (current.Clipboard) CopyToClipboard(text);
-    const std::string address = InsertQuery(current.Url, Encode(text, current.Encode));
+    const std::string address = InsertQuery(current.Url, EncodeQuery(text, current.Encode));
     if (current.Navigator) OpenAddress(address);
 }
 

@@ -5,22 +5,11 @@
 
 #include "plugin/PluginBase.h"
 #include "search/MenuItems.h"
+#include "search/QueryEncodeMode.h"
 #include "search/QueryEncoding.h"
 #include "search/SelectionFilter.h"
 
 namespace qs::check {
-
-namespace {
-
-std::string Encode(const std::string& text, std::int32_t mode) {
-    switch (mode) {
-    case EncodeUrl: return UrlEncode(text);
-    case EncodeUtf8Url: return UrlEncode(Cp1252ToUtf8(text));
-    default: return text;
-    }
-}
-
-}  // namespace
 
 std::vector<TryItem> TryEntries(const std::optional<std::string>& selection) {
     SetHostSelection(selection);
@@ -44,7 +33,7 @@ std::vector<TryItem> TryEntries(const std::optional<std::string>& selection) {
         item.beeps = !item.accepted && state.PluginOptions.BeepOnFailure;
         if (item.accepted) {
             item.copies = entry.Clipboard;
-            item.address = InsertQuery(entry.Url.Str(), Encode(text, entry.Encode));
+            item.address = InsertQuery(entry.Url.Str(), EncodeQuery(text, entry.Encode));
             item.opens = entry.Navigator;
         }
         items.push_back(std::move(item));
